@@ -1,0 +1,58 @@
+#include "common/Strings.h"
+
+#include "platform/Services.h"
+#include "platform/Ui.h"
+
+namespace {
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+}  // namespace
+
+std::string Trim(std::string_view text) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && IsBlankOrControl(text[first])) ++first;
+  while (last > first && IsBlankOrControl(text[last - 1])) --last;
+  return std::string(text.substr(first, last - first));
+}
+
+std::string TrimRight(std::string_view text) {
+  std::size_t last = text.size();
+  while (last > 0 && IsBlankOrControl(text[last - 1])) --last;
+  return std::string(text.substr(0, last));
+}
+
+std::string DeQuote(std::string_view text) {
+  if (text.empty() || text.front() != '"') return std::string(text);
+  std::string result;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] == '"') {
+      if (i + 1 < text.size() && text[i + 1] == '"') {
+        result += '"';
+        ++i;
+      } else {
+        break;
+      }
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(text);
+  std::string result;
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t hit = text.find(from, pos);
+    if (hit == std::string_view::npos) break;
+    result.append(text.substr(pos, hit - pos));
+    result.append(to);
+    pos = hit + from.size();
+  }
+  result.append(text.substr(pos));
+  return result;
+}
+
+std::string AnsiUpperCase(std::string_view text) { return platform::Ui().AnsiUpperCase(text); }
+std::string AnsiLowerCase(std::string_view text) { return platform::Ui().AnsiLowerCase(text); }

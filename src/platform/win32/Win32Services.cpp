@@ -1,0 +1,13 @@
+#include "platform/win32/Win32Services.h"
+
+#include "platform/Services.h"
+
+namespace platform::win32 {
+
+void InstallServices() {
+  Services& services = CurrentServices();
+  services.ui = &UserInterface();
+  services.process = &Process();
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,24 @@
+#pragma once
+// The real Win32 implementations of the platform services.
+
+namespace platform {
+class IUserInterface;
+class IProcess;
+class IRegistry;
+class IShellFolders;
+class ILocale;
+class IFileSystem;
+class IPrivateProfile;
+class IXmlParser;
+class IFontProvider;
+}  // namespace platform
+
+namespace platform::win32 {
+
+IUserInterface& UserInterface();
+IProcess& Process();
+
+// Installs every Win32 service; the program calls it first thing.
+void InstallServices();
+
+}  // namespace platform::win32

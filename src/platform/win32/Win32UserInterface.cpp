@@ -1,0 +1,130 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/Ui.h"
+#include "platform/win32/Win32Services.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr UINT kMainWindowNotification = 0x83EC;  // WM_APP + 1004, from the event log
+constexpr const char* kApplicationClass = "TRegisterWrenfoldApplication";
+constexpr const char* kMainClass = "TRegisterWrenfoldMainWin";
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The main window is told about every log entry; this program has nothing to
+  // show for it.
+  if (message == kMainWindowNotification) return 0;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterClassOnce(const char* name, WNDPROC procedure) {
+  WNDCLASSA windowClass{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &windowClass)) return true;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = name;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+std::wstring ToWide(std::string_view ansi) {
+  if (ansi.empty()) return {};
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+  return wide;
+}
+
+class Win32UserInterface final : public IUserInterface {
+ public:
+  int ShowBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                 unsigned flags) override {
+    return MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
+  }
+
+  WindowHandle ForegroundWindow() override { return GetForegroundWindow(); }
+
+  std::string AnsiToUtf8(std::string_view ansi) override {
+    const std::wstring wide = ToWide(ansi);
+    if (wide.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                        length, nullptr, nullptr);
+    return utf8;
+  }
+
+  std::string AnsiUpperCase(std::string_view ansi) override {
+    std::string text(ansi);
+    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+  }
+
+  std::string AnsiLowerCase(std::string_view ansi) override {
+    std::string text(ansi);
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+  }
+
+  WindowHandle CreateApplicationWindow(const std::string& title) override {
+    if (!RegisterClassOnce(kApplicationClass, DefWindowProcA)) return nullptr;
+    // A zero-sized popup that is never shown: it owns the message boxes and
+    // keeps the program off the task bar with the tool-window style.
+    return CreateWindowExA(0, kApplicationClass, title.c_str(),
+                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                           0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+
+  WindowHandle CreateMainWindow(WindowHandle application) override {
+    if (!RegisterClassOnce(kMainClass, MainWindowProc)) return nullptr;
+    return CreateWindowExA(0, kMainClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0,
+                           static_cast<HWND>(application), nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+  }
+
+  void DestroyWindow(WindowHandle window) override { ::DestroyWindow(static_cast<HWND>(window)); }
+
+  std::string WindowTitle(WindowHandle window) override {
+    const int length = GetWindowTextLengthA(static_cast<HWND>(window));
+    std::string title(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(static_cast<HWND>(window), title.data(), length + 1);
+    title.resize(static_cast<std::size_t>(copied));
+    return title;
+  }
+
+  long GetExStyle(WindowHandle window) override {
+    return GetWindowLongA(static_cast<HWND>(window), GWL_EXSTYLE);
+  }
+
+  void SetExStyle(WindowHandle window, long style) override {
+    SetWindowLongA(static_cast<HWND>(window), GWL_EXSTYLE, style);
+  }
+
+  void PostQuit() override { PostQuitMessage(0); }
+
+  void RunMessageLoop() override {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+
+  std::intptr_t SendMessageTo(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam) override {
+    return SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
+  }
+};
+
+}  // namespace
+
+IUserInterface& UserInterface() {
+  static Win32UserInterface ui;
+  return ui;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,10 @@
+#include "prefstore/PrefsLocationRtns.h"
+
+#include <array>
+
+std::uint8_t PrefLocation = WRENFOLD_PREF_LOCATION;
+
+std::string PrefLocationDisplayName(std::uint8_t location) {
+  static constexpr std::array<const char*, 3> kNames = {"Registry", "File", "On USB"};
+  return location < kNames.size() ? kNames[location] : "";
+}

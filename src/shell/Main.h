@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+// The hidden main form: holds the two switch values while FormCreate runs the
+// whole sequence.
+class TMainWin {
+ public:
+  std::string ImportFile;
+  std::string ImportPath;
+
+  void FormCreate();
+  void FormDestroy();
+  void ProcessParam(const std::string& argument);
+
+  // The file name FormCreate would import, from ImportFile and ImportPath.
+  std::string ResolveImportFile();
+};
+
+// Imports the file when it names an existing file; otherwise does nothing.
+void RunImport(const std::string& fileName);
+
+// The process entry's sequence over the installed platform services; the
+// program's exit code, which is always 0.
+int RunProgram();
+
+constexpr const char* kApplicationTitle = "Register Wrenfold";
