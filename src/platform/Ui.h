@@ -30,7 +30,7 @@ class IUserInterface {
 
   // MessageBoxA: modal, returns the button pressed.
   virtual int ShowBox(WindowHandle owner, const std::string& text, const std::string& caption,
-                         unsigned flags) = 0;
+                      unsigned flags) = 0;
   virtual WindowHandle ForegroundWindow() = 0;
   // ANSI code page text to UTF-8, for the unattended log.
   virtual std::string AnsiToUtf8(std::string_view ansi) = 0;
@@ -50,7 +50,7 @@ class IUserInterface {
   virtual void PostQuit() = 0;
   virtual void RunMessageLoop() = 0;
   virtual std::intptr_t SendMessageTo(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                                    std::intptr_t lParam) = 0;
+                                      std::intptr_t lParam) = 0;
 };
 
 // The program's two windows, set by the run sequence; null before and after.

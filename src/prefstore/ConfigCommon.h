@@ -26,8 +26,7 @@ class TConfigBase {
   void ClosePref();
 
   void SetPrefInteger(const std::string& section, const std::string& name, std::int32_t value);
-  void SetPrefString(const std::string& section, const std::string& name,
-                     const std::string& value);
+  void SetPrefString(const std::string& section, const std::string& name, const std::string& value);
   void SetPrefBooleanProc(const std::string& section, const std::string& name, bool value);
   void SetPrefBinaryProc(const std::string& section, const std::string& name,
                          const std::uint8_t* buffer, std::int32_t size);

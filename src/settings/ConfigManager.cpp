@@ -10,6 +10,4 @@ void CreateConfigMgr() {
   SetMachineWidePrefsSource([] { return ConfigMgr && ConfigMgr->MachineWidePrefs; });
 }
 
-void FreeConfigMgr() {
-  ConfigMgr.reset();
-}
+void FreeConfigMgr() { ConfigMgr.reset(); }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/FakeEnvironment.h"
 #include "platform/CommandLine.h"
 #include "shell/Main.h"
+#include "support/FakeEnvironment.h"
 
 namespace {
 
@@ -19,8 +19,10 @@ const Case kCases[] = {
     {"/ICprefs.xml", "prefs.xml", "", "prefs.xml"},
     {"/ic prefs.xml", "prefs.xml", "", "prefs.xml"},
     {"/Ic  prefs.xml  ", "prefs.xml", "", "prefs.xml"},
-    {"/IC\"C:\\My Files\\prefs.xml\"", "\"C:\\My Files\\prefs.xml\"", "", "C:\\My Files\\prefs.xml"},
-    {"/IC \"C:\\My Files\\prefs.xml\"", "\"C:\\My Files\\prefs.xml\"", "", "C:\\My Files\\prefs.xml"},
+    {"/IC\"C:\\My Files\\prefs.xml\"", "\"C:\\My Files\\prefs.xml\"", "",
+     "C:\\My Files\\prefs.xml"},
+    {"/IC \"C:\\My Files\\prefs.xml\"", "\"C:\\My Files\\prefs.xml\"", "",
+     "C:\\My Files\\prefs.xml"},
     {"/IC\"a\"\"b.xml\" tail", "\"a\"\"b.xml\" tail", "", "a\"b.xml"},
     {"/IC\"C:\\no close.xml", "\"C:\\no close.xml", "", "C:\\no close.xml"},
     {"/IPC:\\Data\\ /ICprefs.xml", "prefs.xml", "C:\\Data\\", "C:\\Data\\prefs.xml"},

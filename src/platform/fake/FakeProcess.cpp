@@ -27,7 +27,8 @@ std::string FakeProcess::FullPathName(const std::string& path) {
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
     joined = path;
   } else if (path.size() >= 2 && path[1] == ':') {
-    joined = (path.size() >= 3 && path[2] == '\\') ? path : path.substr(0, 2) + "\\" + path.substr(2);
+    joined =
+        (path.size() >= 3 && path[2] == '\\') ? path : path.substr(0, 2) + "\\" + path.substr(2);
   } else if (path[0] == '\\') {
     joined = currentDirectory.substr(0, 2) + path;
   } else {
@@ -38,7 +39,8 @@ std::string FakeProcess::FullPathName(const std::string& path) {
   std::size_t start;
   if (joined.rfind("\\\\", 0) == 0) {
     const std::size_t server = joined.find('\\', 2);
-    const std::size_t share = server == std::string::npos ? std::string::npos : joined.find('\\', server + 1);
+    const std::size_t share =
+        server == std::string::npos ? std::string::npos : joined.find('\\', server + 1);
     root = joined.substr(0, share);
     start = share == std::string::npos ? joined.size() : share;
   } else {

@@ -103,9 +103,7 @@ WindowHandle FakeUserInterface::CreateMainWindow(WindowHandle) { return NewWindo
 
 void FakeUserInterface::DestroyWindow(WindowHandle window) { windows.at(window).destroyed = true; }
 
-std::string FakeUserInterface::WindowTitle(WindowHandle window) {
-  return windows.at(window).title;
-}
+std::string FakeUserInterface::WindowTitle(WindowHandle window) { return windows.at(window).title; }
 
 long FakeUserInterface::GetExStyle(WindowHandle window) { return windows.at(window).exStyle; }
 

@@ -32,8 +32,8 @@ class Win32Process final : public IProcess {
   std::string FullPathName(const std::string& path) override {
     std::vector<char> buffer(MAX_PATH);
     while (true) {
-      const DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()),
-                                            buffer.data(), nullptr);
+      const DWORD length =
+          GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
       if (length == 0) return path;
       if (length < buffer.size()) return std::string(buffer.data(), length);
       buffer.resize(length + 1);

@@ -41,7 +41,7 @@ std::wstring ToWide(std::string_view ansi) {
 class Win32UserInterface final : public IUserInterface {
  public:
   int ShowBox(WindowHandle owner, const std::string& text, const std::string& caption,
-                 unsigned flags) override {
+              unsigned flags) override {
     return MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
   }
 
@@ -53,8 +53,8 @@ class Win32UserInterface final : public IUserInterface {
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                                            nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
-                        length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
+                        nullptr, nullptr);
     return utf8;
   }
 
@@ -75,8 +75,8 @@ class Win32UserInterface final : public IUserInterface {
     // A zero-sized popup that is never shown: it owns the message boxes and
     // keeps the program off the task bar with the tool-window style.
     return CreateWindowExA(0, kApplicationClass, title.c_str(),
-                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                           0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                           0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
 
   WindowHandle CreateMainWindow(WindowHandle application) override {
@@ -115,7 +115,7 @@ class Win32UserInterface final : public IUserInterface {
   }
 
   std::intptr_t SendMessageTo(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                            std::intptr_t lParam) override {
+                              std::intptr_t lParam) override {
     return SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
   }
 };

@@ -1,0 +1,136 @@
+#ifdef _WIN32
+#include "support/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace testsupport {
+
+namespace {
+
+struct HandleCloser {
+  HANDLE handle;
+  ~HandleCloser() {
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  }
+};
+
+std::string TempFolder() {
+  char buffer[MAX_PATH + 1];
+  const DWORD length = GetTempPathA(sizeof buffer, buffer);
+  return std::string(buffer, length);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty()) lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
+    return ~0u;
+  }
+  HandleCloser process{info.hProcess};
+  HandleCloser thread{info.hThread};
+  if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    TerminateProcess(info.hProcess, 1);
+    ADD_FAILURE() << "timed out: " << commandLine;
+    return ~0u;
+  }
+  DWORD exitCode = ~0u;
+  GetExitCodeProcess(info.hProcess, &exitCode);
+  return exitCode;
+}
+
+ProgramResult RunWrenfold(const std::string& arguments, const std::string& workingDirectory) {
+  const std::string log = ScratchFolder("unattended") + "boxes.jsonl";
+  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", log.c_str());
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::string line = std::string("\"") + WF_PROGRAM_PATH + "\" " + arguments;
+  ProgramResult result;
+  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
+                                      &startup, &info);
+  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", nullptr);
+  if (!started) {
+    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
+    result.exitCode = ~0u;
+    return result;
+  }
+  HandleCloser process{info.hProcess};
+  HandleCloser thread{info.hThread};
+  if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+    TerminateProcess(info.hProcess, 1);
+    ADD_FAILURE() << "RegisterWrenfold.exe did not end: " << arguments;
+  }
+  GetExitCodeProcess(info.hProcess, &result.exitCode);
+  result.boxes = Lines(ReadFile(log));
+  return result;
+}
+
+std::string ScratchFolder(const std::string& name) {
+  const std::string folder = TempFolder() + "wrenfold-tests\\" + name + "\\";
+  CreateDirectoryA((TempFolder() + "wrenfold-tests").c_str(), nullptr);
+  RunCommand("cmd /c rmdir /s /q \"" + folder.substr(0, folder.size() - 1) + "\"");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+bool KeyExists(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+void DeleteKeyTree(HKEY root, const std::string& path) { RegDeleteTreeA(root, path.c_str()); }
+
+std::string RegExport(const std::string& rootAndPath) {
+  const std::string file = ScratchFolder("regexport") + "export.reg";
+  if (RunCommand("reg export \"" + rootAndPath + "\" \"" + file + "\" /y") != 0) return {};
+  const std::string raw = ReadFile(file);
+  // reg writes UTF-16LE with a byte-order mark.
+  std::wstring wide;
+  for (std::size_t i = 2; i + 1 < raw.size(); i += 2) {
+    wide += static_cast<wchar_t>(static_cast<unsigned char>(raw[i]) |
+                                 (static_cast<unsigned char>(raw[i + 1]) << 8));
+  }
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
+                      nullptr, nullptr);
+  return utf8;
+}
+
+}  // namespace testsupport
+#endif

@@ -1,0 +1,39 @@
+#pragma once
+// End-to-end helpers (Windows build only): run the real RegisterWrenfold.exe
+// in the Wine prefix and look at what it left in the registry.
+#ifdef _WIN32
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ProgramResult {
+  DWORD exitCode = 0;
+  // One JSON object per message box the program raised (unattended mode).
+  std::vector<std::string> boxes;
+};
+
+// Runs the program with `arguments` after its quoted path, in unattended mode,
+// from `workingDirectory` when given; fails the test on a hang (60 s).
+ProgramResult RunWrenfold(const std::string& arguments, const std::string& workingDirectory = "");
+
+// Runs any command line and returns its exit code (~0u when it cannot start).
+DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs = 60000);
+
+// The test's own scratch folder below %TEMP%, created empty.
+std::string ScratchFolder(const std::string& name);
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+
+bool KeyExists(HKEY root, const std::string& path);
+void DeleteKeyTree(HKEY root, const std::string& path);
+
+// `reg export` of a key as UTF-8 text; empty when the key does not exist.
+std::string RegExport(const std::string& rootAndPath);
+
+constexpr const char* kProductKey = "Software\\Orlavex\\Wrenfold 4";
+
+}  // namespace testsupport
+#endif
