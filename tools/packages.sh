@@ -3,7 +3,7 @@
 WRENFOLD_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xauth libxml2-dev googletest
+  wine wine64 xvfb xauth libxml2-dev googletest python3
 )
 
 ensure_packages() {

@@ -5,6 +5,7 @@
 #
 #   tools/wine.sh prefix        boot the prefix once
 #   tools/wine.sh start         prefix + Xvfb + persistent wine server
+#   tools/wine.sh server        prefix + persistent wine server, no display
 #   tools/wine.sh stop          stop the server and the display (always safe)
 #   tools/wine.sh exec PROG...  run a Windows program in the prefix
 set -u
@@ -55,6 +56,12 @@ start() {
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
+server() {
+  boot_prefix
+  setsid wineserver -p >/dev/null 2>&1 </dev/null &
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
 stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
   wineserver -w >/dev/null 2>&1 </dev/null || true
@@ -84,7 +91,8 @@ shift || true
 case "$cmd" in
   prefix) boot_prefix ;;
   start) start ;;
+  server) server ;;
   stop) stop ;;
   exec) run "$@" ;;
-  *) echo "usage: $0 prefix|start|stop|exec PROG..." >&2; exit 2 ;;
+  *) echo "usage: $0 prefix|start|server|stop|exec PROG..." >&2; exit 2 ;;
 esac

@@ -36,4 +36,17 @@ TEST_F(ShellEndToEnd, MissingFileOrFolderIsIgnoredSilently) {
   ExpectNothingWritten(testsupport::RunWrenfold("/ICC:/dir/prefs.xml"));
 }
 
+TEST_F(ShellEndToEnd, RunsToTheEndWithoutADisplay) {
+  // A service account or a headless machine has no display: no window can be
+  // created, and the run must still end normally.
+  char display[256] = "";
+  const DWORD length = GetEnvironmentVariableA("DISPLAY", display, sizeof display);
+  SetEnvironmentVariableA("DISPLAY", nullptr);
+  const std::string folder = testsupport::ScratchFolder("headless");
+  const testsupport::ProgramResult result =
+      testsupport::RunWrenfold("/IC \"" + folder + "missing.xml\"");
+  if (length > 0 && length < sizeof display) SetEnvironmentVariableA("DISPLAY", display);
+  ExpectNothingWritten(result);
+}
+
 }  // namespace

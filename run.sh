@@ -1,0 +1,63 @@
+#!/bin/bash
+# Builds the Windows program when out of date and runs it under Wine:
+#   ./run.sh SWITCHES...     e.g. ./run.sh /IC 'C:\prefs\mine.xml'
+#   ./run.sh import FILE     imports a preferences file given by its Linux path
+# Then shows what the product key holds for the user and for the machine.
+set -uo pipefail
+ROOT="$(cd "$(dirname "$0")" && pwd)"
+cd "$ROOT"
+. tools/packages.sh
+ensure_packages || exit 1
+
+if ! cmake --preset windows >/dev/null || ! cmake --build --preset windows --target RegisterWrenfold >/dev/null; then
+  echo "run.sh: the windows build failed" >&2
+  cmake --build --preset windows --target RegisterWrenfold 2>&1 | tail -20 >&2
+  exit 1
+fi
+EXE="$ROOT/build/windows/bin/RegisterWrenfold.exe"
+
+export WINEPREFIX="${WINEPREFIX:-$ROOT/build/windows/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LANG=en_US.UTF-8
+trap 'tools/wine.sh stop' EXIT
+tools/wine.sh server
+
+args=("$@")
+if [ "${1:-}" = "import" ]; then
+  if [ $# -ne 2 ]; then echo "usage: $0 import FILE" >&2; exit 2; fi
+  args=("/IC" "$(wine winepath -w "$(realpath -m "$2")" 2>/dev/null | tr -d '\r')")
+fi
+
+boxes=""
+if [ -z "${DISPLAY:-}" ]; then
+  # Nobody could see or answer a box: record them and show them afterwards.
+  boxes="$(mktemp)"
+  export WRENFOLD_UNATTENDED_LOG="$(wine winepath -w "$boxes" 2>/dev/null | tr -d '\r')"
+fi
+
+wine "$EXE" "${args[@]}" </dev/null
+status=$?
+echo "RegisterWrenfold.exe exited with code $status"
+
+if [ -n "$boxes" ]; then
+  python3 - "$boxes" <<'PY'
+import json, sys
+for line in open(sys.argv[1], encoding="utf-8"):
+    box = json.loads(line)
+    print("--- message box: %s (answered %s)" % (box["caption"], box["answer"]))
+    print(box["text"].replace("\r\n", "\n"))
+PY
+  rm -f "$boxes"
+fi
+
+for root in HKCU HKLM; do
+  key="$root\\Software\\Orlavex\\Wrenfold 4"
+  echo
+  echo "== $key"
+  if listing="$(wine reg query "$key" /s 2>/dev/null)"; then
+    printf '%s\n' "$listing" | tr -d '\r' | grep -v '^$'
+  else
+    echo "(absent)"
+  fi
+done
+exit $status

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/Services.h"
+#include "platform/fake/FakeProcess.h"
+#include "platform/fake/FakeUserInterface.h"
+#include "settings/ConfigManager.h"
+#include "shell/Main.h"
+#include "support/FakeEnvironment.h"
+#ifdef _WIN32
+#include "platform/win32/Win32Services.h"
+#endif
+
+namespace {
+
+// Passes every call to the real interface and notes what the application
+// window looked like while the message loop ran and just before it went away.
+class ObservingUi final : public platform::IUserInterface {
+ public:
+  explicit ObservingUi(platform::IUserInterface& inner) : inner_(inner) {}
+
+  platform::WindowHandle application = nullptr;
+  std::string titleDuringRun;
+  long styleDuringRun = -1;
+  long styleBeforeDestroy = -1;
+  bool applicationWasWindowDuringRun = false;
+  bool mainWindowSetDuringRun = false;
+
+  int ShowBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+              unsigned flags) override {
+    return inner_.ShowBox(owner, text, caption, flags);
+  }
+  platform::WindowHandle ForegroundWindow() override { return inner_.ForegroundWindow(); }
+  std::string AnsiToUtf8(std::string_view ansi) override { return inner_.AnsiToUtf8(ansi); }
+  std::string AnsiUpperCase(std::string_view ansi) override { return inner_.AnsiUpperCase(ansi); }
+  std::string AnsiLowerCase(std::string_view ansi) override { return inner_.AnsiLowerCase(ansi); }
+  platform::WindowHandle CreateApplicationWindow(const std::string& title) override {
+    application = inner_.CreateApplicationWindow(title);
+    return application;
+  }
+  platform::WindowHandle CreateMainWindow(platform::WindowHandle app) override {
+    return inner_.CreateMainWindow(app);
+  }
+  void DestroyWindow(platform::WindowHandle window) override {
+    if (window == application) styleBeforeDestroy = inner_.GetExStyle(window);
+    inner_.DestroyWindow(window);
+  }
+  std::string WindowTitle(platform::WindowHandle window) override {
+    return inner_.WindowTitle(window);
+  }
+  long GetExStyle(platform::WindowHandle window) override { return inner_.GetExStyle(window); }
+  void SetExStyle(platform::WindowHandle window, long style) override {
+    inner_.SetExStyle(window, style);
+  }
+  void PostQuit() override { inner_.PostQuit(); }
+  void RunMessageLoop() override {
+    applicationWasWindowDuringRun = platform::ApplicationWindow() == application;
+    mainWindowSetDuringRun = platform::MainWindow() != nullptr;
+    if (application != nullptr) {
+      titleDuringRun = inner_.WindowTitle(application);
+      styleDuringRun = inner_.GetExStyle(application);
+    }
+    inner_.RunMessageLoop();
+  }
+  std::intptr_t SendMessageTo(platform::WindowHandle window, unsigned message,
+                              std::uintptr_t wParam, std::intptr_t lParam) override {
+    return inner_.SendMessageTo(window, message, wParam, lParam);
+  }
+
+ private:
+  platform::IUserInterface& inner_;
+};
+
+void ExpectToolWindowDuringRunOnly(platform::IUserInterface& real) {
+  platform::fake::FakeProcess process;
+  ObservingUi ui(real);
+  platform::ScopedServices scope;
+  scope->ui = &ui;
+  scope->process = &process;
+
+  EXPECT_EQ(RunProgram(), 0);
+
+  ASSERT_NE(ui.application, nullptr);
+  EXPECT_TRUE(ui.applicationWasWindowDuringRun);
+  EXPECT_TRUE(ui.mainWindowSetDuringRun);
+  EXPECT_EQ(ui.titleDuringRun, "Register Wrenfold");
+  EXPECT_NE(ui.styleDuringRun & platform::kWsExToolWindow, 0);
+  EXPECT_EQ(ui.styleBeforeDestroy, ui.styleDuringRun & ~platform::kWsExToolWindow);
+  EXPECT_EQ(platform::ApplicationWindow(), nullptr);
+  EXPECT_EQ(platform::MainWindow(), nullptr);
+  EXPECT_EQ(ConfigMgr, nullptr);
+}
+
+TEST(RunSequence, ApplicationWindowIsAToolWindowOnlyWhileRunning) {
+  platform::fake::FakeUserInterface fake;
+  ExpectToolWindowDuringRunOnly(fake);
+  EXPECT_EQ(fake.messageLoops, 1);
+  EXPECT_TRUE(fake.boxes.empty());
+}
+
+#ifdef _WIN32
+TEST(RunSequence, RealWindowsOnTheDisplay) {
+  ExpectToolWindowDuringRunOnly(platform::win32::UserInterface());
+}
+#endif
+
+TEST(RunSequence, CompletesWithoutAnyWindow) {
+  testsupport::FakeShellEnvironment env;
+  env.ui.canCreateWindows = false;
+  env.process.commandLine = "prog.exe /ICmissing.xml";
+  EXPECT_EQ(RunProgram(), 0);
+  EXPECT_EQ(env.ui.messageLoops, 1);
+  EXPECT_TRUE(env.ui.windows.empty());
+}
+
+}  // namespace
