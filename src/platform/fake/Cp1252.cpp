@@ -1,0 +1,87 @@
+#include "platform/fake/Cp1252.h"
+
+namespace platform::fake::cp1252 {
+
+namespace {
+
+// 0x80-0x9F as Unicode code points (0 where the code page has no character);
+// the rest of the page is Latin-1.
+constexpr unsigned kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, unsigned code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+}  // namespace
+
+// The case pairs beyond ASCII: Š/š, Œ/œ, Ž/ž, Ÿ/ÿ and the Latin-1 letters
+// (not × and ÷; ß has no capital in this code page).
+char ToUpper(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char>(c - 32);
+  switch (c) {
+    case 0x9A: return static_cast<char>(0x8A);
+    case 0x9C: return static_cast<char>(0x8C);
+    case 0x9E: return static_cast<char>(0x8E);
+    case 0xFF: return static_cast<char>(0x9F);
+    default: return ch;
+  }
+}
+
+char ToLower(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  if (c >= 'A' && c <= 'Z') return static_cast<char>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<char>(c + 32);
+  switch (c) {
+    case 0x8A: return static_cast<char>(0x9A);
+    case 0x8C: return static_cast<char>(0x9C);
+    case 0x8E: return static_cast<char>(0x9E);
+    case 0x9F: return static_cast<char>(0xFF);
+    default: return ch;
+  }
+}
+
+std::string ToUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = ToUpper(c);
+  return out;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = ToLower(c);
+  return out;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ToLower(a[i]) != ToLower(b[i])) return false;
+  }
+  return true;
+}
+
+std::string ToUtf8(std::string_view text) {
+  std::string out;
+  for (unsigned char c : text) {
+    unsigned code = c;
+    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0) code = kHigh[c - 0x80];
+    AppendUtf8(out, code);
+  }
+  return out;
+}
+
+}  // namespace platform::fake::cp1252
