@@ -8,6 +8,7 @@ void InstallServices() {
   Services& services = CurrentServices();
   services.ui = &UserInterface();
   services.process = &Process();
+  services.registry = &Registry();
 }
 
 }  // namespace platform::win32

@@ -17,6 +17,7 @@ namespace platform::win32 {
 
 IUserInterface& UserInterface();
 IProcess& Process();
+IRegistry& Registry();
 
 // Installs every Win32 service; the program calls it first thing.
 void InstallServices();

@@ -1,0 +1,32 @@
+#pragma once
+// Installs a fresh in-memory registry, user interface and process for a test
+// of the preference store or anything that writes through it, and restores
+// the previous services and the preference location afterwards.
+#include <cstdint>
+
+#include "platform/Services.h"
+#include "platform/fake/FakeProcess.h"
+#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeUserInterface.h"
+#include "prefstore/PrefsLocationRtns.h"
+
+namespace testsupport {
+
+struct FakeStore {
+  platform::ScopedServices scope;
+  platform::fake::FakeRegistry registry;
+  platform::fake::FakeUserInterface ui;
+  platform::fake::FakeProcess process;
+  const std::uint8_t savedLocation = PrefLocation;
+
+  FakeStore() {
+    scope->registry = &registry;
+    scope->ui = &ui;
+    scope->process = &process;
+  }
+  ~FakeStore() { PrefLocation = savedLocation; }
+  FakeStore(const FakeStore&) = delete;
+  FakeStore& operator=(const FakeStore&) = delete;
+};
+
+}  // namespace testsupport
