@@ -1,13 +1,141 @@
 #include "prefstore/ConfigCommon.h"
 
-// FOUNDATION STUB: the store issue replaces this file with the real store.
+#include <array>
+
+#include "common/Strings.h"
+#include "platform/Error.h"
+#include "platform/Ui.h"
+#include "prefstore/IniFileObject.h"
+#include "prefstore/PrefBackend.h"
+#include "prefstore/PrefRegistryOpen.h"
+#include "prefstore/ProductIdentity.h"
+#include "prefstore/RegistryObject.h"
 
 namespace {
+
 MachineWidePrefsSource machineWideSource = nullptr;
+
+constexpr unsigned kReportFlags = platform::mb::kIconError | platform::mb::kSetForeground;
+
+void ReportError(platform::WindowHandle owner, const std::string& captionTail,
+                 const std::string& text) {
+  platform::ShowMessageBox(owner, text, std::string(kProductExeName) + captionTail, kReportFlags);
+}
+
+// Runs one public operation on the installed backend.  A closed store raises
+// `notOpen`; whatever the operation raises is shown, captioned with its name,
+// and goes no further.
+template <class Operation>
+auto Guarded(TPrefBackend* backend, const char* name, const char* notOpen, Operation operation)
+    -> decltype(operation(*backend)) {
+  try {
+    if (backend == nullptr) throw EProgramError(notOpen);
+    return operation(*backend);
+  } catch (const EProgramError& error) {
+    ReportError(nullptr, std::string(" Error: ") + name, std::string(name) + ": " + error.what());
+  }
+  return decltype(operation(*backend))();
+}
+
 }  // namespace
 
 void SetMachineWidePrefsSource(MachineWidePrefsSource source) { machineWideSource = source; }
 bool MachineWidePrefs() { return machineWideSource != nullptr && machineWideSource(); }
 
+std::string cfgDataScopeName(std::uint8_t scope) {
+  static constexpr std::array<const char*, 3> kNames = {"cfgPerUserRoam", "cfgPerUserNonRoam",
+                                                        "cfgPerMachine"};
+  return scope < kNames.size() ? kNames[scope] : "";
+}
+
 TConfigBase::TConfigBase() = default;
 TConfigBase::~TConfigBase() = default;
+
+bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
+                           bool readOnly) {
+  bool opened = false;
+  bool raised = false;
+  std::string errorText;
+  try {
+    // A store left open is closed first; if that fails, the old backend stays.
+    if (backend_) {
+      backend_->ClosePref();
+      backend_.reset();
+    }
+    switch (PrefLocation) {
+      case plRegistry: opened = OpenRegistryPref(*this, scope, key, canCreate, readOnly); break;
+      case plRegistryDirect: opened = OpenRegistryDirectPref(*this, scope, key, canCreate); break;
+      // plFile and plOnUSB open the INI backend, which this build does not
+      // have yet: until it comes, they fail as an unknown location does.
+      default: break;
+    }
+  } catch (const EProgramError& error) {
+    raised = true;
+    opened = false;
+    errorText = error.what();
+  }
+  if (raised || (!opened && canCreate)) {
+    ReportError(platform::ApplicationWindow(), " OpenPref Error",
+                "OpenPref Error: Unable to open Preferences.\r\n\r\nPrefLocation: " +
+                    GetPrefLocationName() + "\r\ncfgDataScope: " + cfgDataScopeName(scope) +
+                    "\r\nKey: " + key + "\r\n\r\n" + errorText);
+  }
+  return opened;
+}
+
+void TConfigBase::ClosePref() {
+  Guarded(backend_.get(), "ClosePref", "Error: ClosePref", [this](TPrefBackend& backend) {
+    backend.ClosePref();
+    backend_.reset();
+  });
+}
+
+void TConfigBase::SetPrefInteger(const std::string& section, const std::string& name,
+                                 std::int32_t value) {
+  Guarded(backend_.get(), "SetPrefInteger", "Error writing integer to preferences: SetPrefInteger",
+          [&](TPrefBackend& backend) { backend.SetPrefInteger(section, name, value); });
+}
+
+void TConfigBase::SetPrefString(const std::string& section, const std::string& name,
+                                const std::string& value) {
+  Guarded(backend_.get(), "SetPrefString", "Error writing string to preferences: SetPrefString",
+          [&](TPrefBackend& backend) { backend.SetPrefString(section, name, value); });
+}
+
+void TConfigBase::SetPrefBooleanProc(const std::string& section, const std::string& name,
+                                     bool value) {
+  Guarded(backend_.get(), "SetPrefBooleanProc",
+          "Error writing boolean to preferences: SetPrefBooleanProc",
+          [&](TPrefBackend& backend) { backend.SetPrefBoolean(section, name, value); });
+}
+
+void TConfigBase::SetPrefBinaryProc(const std::string& section, const std::string& name,
+                                    const std::uint8_t* buffer, std::int32_t size) {
+  Guarded(backend_.get(), "SetPrefBinaryProc",
+          "Error writing binary data to preferences: SetPrefBinaryProc",
+          [&](TPrefBackend& backend) { backend.SetPrefBinary(section, name, buffer, size); });
+}
+
+bool TConfigBase::DeletePrefValue(const std::string& section, const std::string& name) {
+  return Guarded(backend_.get(), "DeletePrefValue",
+                 "Error deleting value from preferences: DeletePrefValue",
+                 [&](TPrefBackend& backend) { return backend.DeletePrefValue(section, name); });
+}
+
+bool TConfigBase::DeletePrefKey(const std::string& key) {
+  return Guarded(backend_.get(), "DeletePrefKey",
+                 "Error deleting key from preferences: DeletePrefKey",
+                 [&](TPrefBackend& backend) { return backend.DeletePrefKey(key); });
+}
+
+void TConfigBase::SetPrefPath(const std::string& section, const std::string& name,
+                              const std::string& path) {
+  std::string stored = Trim(path);
+  // PLACEHOLDERS: with PrefLocation plOnUSB, stored = InsertExeDrivePlaceholder(stored);
+  // otherwise stored = InsertFolderPlaceholders(stored).  The call goes here.
+  SetPrefString(section, name, stored);
+}
+
+std::string TConfigBase::GetPrefLocationName() const {
+  return PrefLocationDisplayName(PrefLocation);
+}

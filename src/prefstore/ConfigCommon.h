@@ -1,10 +1,9 @@
 #pragma once
 // The preference store: typed values grouped under keys, kept by the backend
-// that OpenPref installs and ClosePref removes.
-//
-// PUBLIC API FIXED FOR OTHER UNITS; the store issue fills in the members and
-// may add private parts, but keeps these signatures.
+// that OpenPref installs and ClosePref removes.  The public operations never
+// pass an error on: they show it in a message box and go on.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "prefstore/PrefsLocationRtns.h"
@@ -14,6 +13,10 @@ enum cfgDataScope : std::uint8_t {
   cfgPerUserNonRoam = 1,
   cfgPerMachine = 2,
 };
+
+class TPrefBackend;
+class TRegistryObject;
+class TIniFileObject;
 
 class TConfigBase {
  public:
@@ -35,7 +38,29 @@ class TConfigBase {
   void SetPrefPath(const std::string& section, const std::string& name, const std::string& path);
 
   std::string GetPrefLocationName() const;
+
+  // The installed backend, whose read operations are the store's reads (they
+  // raise on trouble; there is no report around them); null while closed.
+  TPrefBackend* Backend() const { return backend_.get(); }
+
+ private:
+  friend class TPrefStoreAccess;
+
+  // In this order: the machine's or the only registry key; the user's key of
+  // the layered backend; the INI file; its folder (absolute, ending with a
+  // backslash) and name; whether the last open placed values machine-wide;
+  // and the backend that works on all of them.
+  std::unique_ptr<TRegistryObject> primaryRegistry_;
+  std::unique_ptr<TRegistryObject> secondaryRegistry_;
+  std::unique_ptr<TIniFileObject> iniFile_;
+  std::string iniFolder_;
+  std::string iniFileName_;
+  bool machineWide_ = false;
+  std::unique_ptr<TPrefBackend> backend_;
 };
+
+// "cfgPerUserRoam", "cfgPerUserNonRoam", "cfgPerMachine"; empty for any other.
+std::string cfgDataScopeName(std::uint8_t scope);
 
 // The settings manager supplies ConfigMgr's MachineWidePrefs through this hook,
 // so that the store does not include the layer above it.  Unset means false.

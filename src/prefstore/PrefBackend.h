@@ -1,0 +1,58 @@
+#pragma once
+// The twelve operations a backend supplies to the store.  OpenPref installs
+// one backend object and ClosePref removes it, so "all present while open,
+// all absent while closed" holds by construction.  Operations raise
+// EProgramError with a message text on trouble.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "prefstore/ConfigCommon.h"
+
+class TPrefBackend {
+ public:
+  virtual ~TPrefBackend() = default;
+
+  virtual void ClosePref() = 0;
+  virtual std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
+                                      std::int32_t defaultValue) = 0;
+  virtual void SetPrefInteger(const std::string& section, const std::string& name,
+                              std::int32_t value) = 0;
+  virtual std::string GetPrefString(const std::string& section, const std::string& name,
+                                    const std::string& defaultValue) = 0;
+  virtual void SetPrefString(const std::string& section, const std::string& name,
+                             const std::string& value) = 0;
+  virtual bool GetPrefBoolean(const std::string& section, const std::string& name,
+                              bool defaultValue) = 0;
+  virtual void SetPrefBoolean(const std::string& section, const std::string& name, bool value) = 0;
+  // The number of bytes placed in the buffer; for a missing value the
+  // registry backends give -1 and the INI backend 0.
+  virtual std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
+                                     std::uint8_t* buffer, std::int32_t bufferSize) = 0;
+  virtual void SetPrefBinary(const std::string& section, const std::string& name,
+                             const std::uint8_t* buffer, std::int32_t size) = 0;
+  virtual void GetPrefValueNames(const std::string& section, const std::string& sub,
+                                 std::vector<std::string>& names) = 0;
+  virtual bool DeletePrefValue(const std::string& section, const std::string& name) = 0;
+  virtual bool DeletePrefKey(const std::string& sub) = 0;
+};
+
+// The backends' and the open routines' way to the store's members.
+class TPrefStoreAccess {
+ public:
+  static std::unique_ptr<TRegistryObject>& PrimaryRegistry(TConfigBase& store) {
+    return store.primaryRegistry_;
+  }
+  static std::unique_ptr<TRegistryObject>& SecondaryRegistry(TConfigBase& store) {
+    return store.secondaryRegistry_;
+  }
+  static std::unique_ptr<TIniFileObject>& IniFile(TConfigBase& store) { return store.iniFile_; }
+  static std::string& IniFolder(TConfigBase& store) { return store.iniFolder_; }
+  static std::string& IniFileName(TConfigBase& store) { return store.iniFileName_; }
+  static bool& MachineWide(TConfigBase& store) { return store.machineWide_; }
+  // Replaces whatever backend was installed.
+  static void Install(TConfigBase& store, std::unique_ptr<TPrefBackend> backend) {
+    store.backend_ = std::move(backend);
+  }
+};

@@ -1,0 +1,41 @@
+#pragma once
+// The user's key layered over the machine's key of the same path.  The
+// machine's key (primary object, opened for reading) supplies values set for
+// every user; the user's key (secondary object) holds the user's own values,
+// and only once they differ from the machine's.  Nothing is ever written to
+// the machine's key.  The section argument plays no part.
+#include "prefstore/PrefBackendReg.h"
+
+class TPrefBackendRegLayered final : public TPrefBackendReg {
+ public:
+  using TPrefBackendReg::TPrefBackendReg;
+
+  std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
+                              std::int32_t defaultValue) override;
+  void SetPrefInteger(const std::string& section, const std::string& name,
+                      std::int32_t value) override;
+  std::string GetPrefString(const std::string& section, const std::string& name,
+                            const std::string& defaultValue) override;
+  void SetPrefString(const std::string& section, const std::string& name,
+                     const std::string& value) override;
+  bool GetPrefBoolean(const std::string& section, const std::string& name,
+                      bool defaultValue) override;
+  void SetPrefBoolean(const std::string& section, const std::string& name, bool value) override;
+  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
+                             std::uint8_t* buffer, std::int32_t bufferSize) override;
+  void SetPrefBinary(const std::string& section, const std::string& name,
+                     const std::uint8_t* buffer, std::int32_t size) override;
+  // The user's subkey; the machine's when that yields no names.
+  void GetPrefValueNames(const std::string& section, const std::string& sub,
+                         std::vector<std::string>& names) override;
+  bool DeletePrefValue(const std::string& section, const std::string& name) override;
+  bool DeletePrefKey(const std::string& sub) override;
+
+ private:
+  TRegistryObject& Machine() { return Primary(); }
+  TRegistryObject& User() { return Secondary(); }
+  // A write goes to the user's key unless the user's key lacks the value and
+  // the machine's key already holds it.
+  template <class MachineHolds>
+  bool UserWriteNeeded(const std::string& name, MachineHolds machineHolds);
+};

@@ -1,0 +1,32 @@
+#pragma once
+// All values in one registry key: the store's primary registry object.  The
+// section argument plays no part.
+#include "prefstore/PrefBackendReg.h"
+
+class TPrefBackendRegSingle final : public TPrefBackendReg {
+ public:
+  using TPrefBackendReg::TPrefBackendReg;
+
+  std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
+                              std::int32_t defaultValue) override;
+  void SetPrefInteger(const std::string& section, const std::string& name,
+                      std::int32_t value) override;
+  std::string GetPrefString(const std::string& section, const std::string& name,
+                            const std::string& defaultValue) override;
+  void SetPrefString(const std::string& section, const std::string& name,
+                     const std::string& value) override;
+  bool GetPrefBoolean(const std::string& section, const std::string& name,
+                      bool defaultValue) override;
+  void SetPrefBoolean(const std::string& section, const std::string& name, bool value) override;
+  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
+                             std::uint8_t* buffer, std::int32_t bufferSize) override;
+  void SetPrefBinary(const std::string& section, const std::string& name,
+                     const std::uint8_t* buffer, std::int32_t size) override;
+  // Lists the value names of the subkey `sub`, which then stays the current
+  // key until the store closes; leaves `names` alone when there is no such
+  // subkey.
+  void GetPrefValueNames(const std::string& section, const std::string& sub,
+                         std::vector<std::string>& names) override;
+  bool DeletePrefValue(const std::string& section, const std::string& name) override;
+  bool DeletePrefKey(const std::string& sub) override;
+};
