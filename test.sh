@@ -32,6 +32,17 @@ trap 'exit 130' INT TERM
 run_preset host || status=1
 run_preset windows || status=1
 
+# Every fuzz target briefly; fuzz/run.sh alone runs them longer.
+if command -v clang++ >/dev/null; then
+  if fuzz_log="$(fuzz/run.sh "${WRENFOLD_FUZZ_SECONDS:-30}")"; then
+    summaries+=("[fuzz] every target clean for ${WRENFOLD_FUZZ_SECONDS:-30}s")
+  else
+    status=1
+    summaries+=("[fuzz] FAILED")
+  fi
+  echo "$fuzz_log"
+fi
+
 echo
 for line in "${summaries[@]}"; do echo "$line"; done
 exit $status
