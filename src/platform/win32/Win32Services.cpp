@@ -9,6 +9,7 @@ void InstallServices() {
   services.ui = &UserInterface();
   services.process = &Process();
   services.registry = &Registry();
+  services.shellFolders = &ShellFolders();
 }
 
 }  // namespace platform::win32

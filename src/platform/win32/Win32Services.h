@@ -18,6 +18,7 @@ namespace platform::win32 {
 IUserInterface& UserInterface();
 IProcess& Process();
 IRegistry& Registry();
+IShellFolders& ShellFolders();
 
 // Installs every Win32 service; the program calls it first thing.
 void InstallServices();
