@@ -1,12 +1,13 @@
 #pragma once
-// Installs a fresh in-memory registry, user interface and process for a test
-// of the preference store or anything that writes through it, and restores
-// the previous services and the preference location afterwards.
+// Installs a fresh in-memory registry, user interface, process and shell
+// folders for a test of the preference store or anything that writes through
+// it, and restores the previous services and the preference location afterwards.
 #include <cstdint>
 
 #include "platform/Services.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "prefstore/PrefsLocationRtns.h"
 
@@ -17,12 +18,14 @@ struct FakeStore {
   platform::fake::FakeRegistry registry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
+  platform::fake::FakeShellFolders shellFolders;
   const std::uint8_t savedLocation = PrefLocation;
 
   FakeStore() {
     scope->registry = &registry;
     scope->ui = &ui;
     scope->process = &process;
+    scope->shellFolders = &shellFolders;
   }
   ~FakeStore() { PrefLocation = savedLocation; }
   FakeStore(const FakeStore&) = delete;
