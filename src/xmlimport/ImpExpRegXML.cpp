@@ -1,5 +1,83 @@
 #include "xmlimport/ImpExpRegXML.h"
 
-// NOT IMPLEMENTED YET: the import issue writes the body.  Until then the
-// program recognises the file and imports nothing.
-bool ImportPrefsXML(const std::string& /*fileName*/) { return false; }
+#include <exception>
+
+#include "common/ReplaceIgnoreCase.h"
+#include "common/Strings.h"
+#include "platform/Error.h"
+#include "platform/Services.h"
+#include "platform/Ui.h"
+#include "platform/XmlDom.h"
+#include "prefstore/ProductIdentity.h"
+#include "settings/ConfigManager.h"
+#include "xmlimport/PrefsFileFormat.h"
+#include "xmlimport/PrefsImportPass.h"
+
+namespace {
+
+// The application's title, which captions the import's own reports.
+constexpr const char* kImportCaption = "Register Wrenfold";
+
+// Bounds on what a file may make the parser do.  A real preferences file holds
+// a few thousand values in well under a megabyte; the limits leave room for
+// files a hundred times larger while refusing what would exhaust the program.
+platform::XmlLimits ImportLimits() {
+  platform::XmlLimits limits;
+  // 100,000 values take about 10 MB (20 MB in UTF-16); a parsed document
+  // needs several times its file's size in memory.
+  limits.maxFileBytes = 32ull * 1024 * 1024;
+  // The format nests five levels and nothing deeper is read; deep nesting is
+  // what overflows the stack of a recursive parser.
+  limits.maxElementDepth = 64;
+  // The format needs no entities of its own; a few abbreviations declared in
+  // the file are fine, a billion laughs are not.
+  limits.maxEntityExpansion = 1024 * 1024;
+  return limits;
+}
+
+void ShowImportReport(const std::string& text) {
+  platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, kImportCaption,
+                           platform::mb::kIconError | platform::mb::kSetForeground);
+}
+
+// The product a foreign file names: "Other_Tool_Preferences" gives "Other
+// Tool", and "wrenfold_preferences" gives "wrenfold".
+std::string ForeignProductName(const std::string& offendingName) {
+  return ReplaceAll(ReplaceAllIgnoreCase(offendingName, "_Preferences", ""), "_", " ");
+}
+
+}  // namespace
+
+bool ImportPrefsXML(const std::string& fileName) {
+  const std::string name = DeQuote(fileName);
+  try {
+    if (!ConfigMgr) throw EProgramError("The settings manager does not exist.");
+    const std::unique_ptr<platform::IXmlDocument> document =
+        platform::Xml().Load(name, ImportLimits());
+    const std::unique_ptr<platform::IXmlNode> root = document->DocumentElement();
+    const std::optional<std::string> documentType = document->DocumentTypeName();
+    if (!root) throw EProgramError("The file has no document element.");
+    if (!documentType) {
+      throw EProgramError("The file has no document type declaration <!DOCTYPE " +
+                          std::string(kPreferencesDocumentName) +
+                          ">, which every preferences file begins with.");
+    }
+
+    std::optional<std::string> offending;
+    std::string rootName = root->Name();
+    if (rootName != kPreferencesDocumentName) offending = std::move(rootName);
+    if (*documentType != kPreferencesDocumentName) offending = *documentType;
+    if (offending) {
+      ShowImportReport("This configuration file belongs to " + ForeignProductName(*offending) +
+                       "\r\nand is not compatible with " + std::string(kProductName) + ".");
+      return true;
+    }
+
+    TPrefsImportPass(*ConfigMgr).ReadDocumentElement(*root);
+    return true;
+  } catch (const std::exception& error) {
+    ShowImportReport("Could not import the program configuration due to the following error:\r\n" +
+                     std::string(error.what()) + "\r\n\r\nFilename: " + name);
+    return false;
+  }
+}

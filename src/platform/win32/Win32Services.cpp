@@ -10,6 +10,7 @@ void InstallServices() {
   services.process = &Process();
   services.registry = &Registry();
   services.shellFolders = &ShellFolders();
+  services.xml = &XmlParser();
 }
 
 }  // namespace platform::win32

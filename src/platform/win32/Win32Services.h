@@ -19,6 +19,7 @@ IUserInterface& UserInterface();
 IProcess& Process();
 IRegistry& Registry();
 IShellFolders& ShellFolders();
+IXmlParser& XmlParser();
 
 // Installs every Win32 service; the program calls it first thing.
 void InstallServices();

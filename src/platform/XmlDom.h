@@ -1,0 +1,69 @@
+#pragma once
+// The XML document model the preferences import reads a file through: MSXML
+// on Windows, libxml2 in the host build.  Both load with validation off,
+// external resources never fetched and whitespace-only text dropped, and both
+// hand text to the core in the ANSI code page.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Bounds a load enforces before and after parsing; 0 switches a bound off.
+// A parser that honours a bound itself is told it too, but each bound is
+// checked by our own code as well, because not every parser honours them.
+struct XmlLimits {
+  // The file's size on disk, checked before a byte of it is read.
+  std::uint64_t maxFileBytes = 0;
+  // Elements nested in elements, the document element counting as 1.
+  std::uint32_t maxElementDepth = 0;
+  // Characters that entity references in the file may expand to, in total.
+  std::uint64_t maxEntityExpansion = 0;
+};
+
+// One node of a loaded document.  A node refers into its document and must not
+// outlive it.
+class IXmlNode {
+ public:
+  virtual ~IXmlNode() = default;
+
+  // The DOM's nodeName: an element's tag name, or "#text", "#comment",
+  // "#cdata-section" and the like for other kinds of node.
+  virtual std::string Name() const = 0;
+
+  // Document order; null past the last.  Walking siblings costs the same per
+  // node however long the list is.
+  virtual std::unique_ptr<IXmlNode> FirstChild() const = 0;
+  virtual std::unique_ptr<IXmlNode> NextSibling() const = 0;
+
+  // An element whose only child is one text node (not CDATA, not a comment).
+  virtual bool IsTextElement() const = 0;
+  // The text of that one text node when this is a text element; otherwise none.
+  virtual std::optional<std::string> ElementText() const = 0;
+  // An attribute of an element, by its exact name; none when absent.
+  virtual std::optional<std::string> Attribute(std::string_view name) const = 0;
+};
+
+class IXmlDocument {
+ public:
+  virtual ~IXmlDocument() = default;
+
+  // The name of the document type declaration; none when the file has none.
+  virtual std::optional<std::string> DocumentTypeName() const = 0;
+  // The document element; a loaded document always has one.
+  virtual std::unique_ptr<IXmlNode> DocumentElement() const = 0;
+};
+
+class IXmlParser {
+ public:
+  virtual ~IXmlParser() = default;
+
+  // Reads and parses a file.  Raises EProgramError with a text for the user
+  // when the file cannot be read, is not well-formed or breaks a limit.
+  virtual std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
+                                             const XmlLimits& limits) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+// Our own enforcement of XmlLimits, shared by both parsers: a scan of the raw
+// file before any parser sees it.  Parsers differ in which bounds they honour
+// (Wine's MSXML ignores MaxElementDepth, Windows' MSXML 3 and 4 have no depth
+// or entity bound by default), so the import cannot rely on theirs.
+#include <cstdint>
+#include <string_view>
+
+#include "platform/XmlDom.h"
+
+namespace platform {
+
+// Raises EProgramError when the file is larger than limits.maxFileBytes.
+void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits);
+
+// Raises EProgramError when the document in `bytes` nests elements deeper than
+// the limit or when its entity references would expand to more characters
+// than allowed.  The scan understands ASCII-compatible encodings and UTF-16;
+// it never rejects a file for being malformed, which is the parser's to say.
+void CheckXmlLimits(std::string_view bytes, const XmlLimits& limits);
+
+}  // namespace platform

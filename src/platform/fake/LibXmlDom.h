@@ -1,0 +1,11 @@
+#pragma once
+// The document model of the host build: libxml2 behind the interface that
+// MSXML serves on Windows, loading as MSXML is told to (no network, no
+// external DTD or entity, whitespace-only text dropped, ANSI text out).
+#include "platform/XmlDom.h"
+
+namespace platform::fake {
+
+IXmlParser& LibXmlParser();
+
+}  // namespace platform::fake

@@ -1,0 +1,263 @@
+// The XML document model on Windows: MSXML through COM.
+#include <msxml2.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "platform/Error.h"
+#include "platform/XmlDom.h"
+#include "platform/XmlDomLimits.h"
+#include "platform/win32/Win32MsXmlCom.h"
+#include "platform/win32/Win32Services.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// The newest document class that is installed serves; the version-independent
+// one is the last resort.
+constexpr std::array<const wchar_t*, 4> kDocumentClasses = {
+    L"Msxml2.DOMDocument.4.0", L"Msxml2.DOMDocument.3.0", L"Msxml2.DOMDocument.2.6",
+    L"Msxml2.DOMDocument"};
+
+// IXMLDOMDocument2, which carries setProperty; the import libraries lack it.
+constexpr IID kIidDomDocument2 = {
+    0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+void Check(HRESULT result, const char* what) {
+  if (FAILED(result)) {
+    char code[16];
+    wsprintfA(code, "0x%08lX", static_cast<unsigned long>(result));
+    throw EProgramError(std::string("The XML parser failed (") + what + ", " + code + ").");
+  }
+}
+
+std::string SystemErrorText(DWORD error) {
+  char* buffer = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text =
+      length == 0 ? "Error " + std::to_string(error) + "." : std::string(buffer, length);
+  LocalFree(buffer);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+struct FileCloser {
+  HANDLE handle;
+  ~FileCloser() {
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  }
+};
+
+// The whole file, its size checked before any of it is read.  The parser gets
+// these bytes rather than the file's name, so it has no location to resolve
+// anything against and reads exactly what was checked.
+std::string ReadWholeFile(const std::string& fileName, const XmlLimits& limits) {
+  FileCloser file{CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (file.handle == INVALID_HANDLE_VALUE) throw EProgramError(SystemErrorText(GetLastError()));
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.handle, &size)) throw EProgramError(SystemErrorText(GetLastError()));
+  CheckXmlFileSize(static_cast<std::uint64_t>(size.QuadPart), limits);
+
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+    if (!ReadFile(file.handle, bytes.data() + done, chunk, &read, nullptr)) {
+      throw EProgramError(SystemErrorText(GetLastError()));
+    }
+    if (read == 0) break;  // the file shrank meanwhile
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+class MsXmlNode final : public IXmlNode {
+ public:
+  explicit MsXmlNode(ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
+
+  std::string Name() const override {
+    Bstr name;
+    Check(node_->get_nodeName(name.Out()), "nodeName");
+    return ToAnsi(name.View());
+  }
+
+  std::unique_ptr<IXmlNode> FirstChild() const override {
+    ComPtr<IXMLDOMNode> child;
+    Check(node_->get_firstChild(child.Out()), "firstChild");
+    return Wrap(std::move(child));
+  }
+
+  std::unique_ptr<IXmlNode> NextSibling() const override {
+    ComPtr<IXMLDOMNode> sibling;
+    Check(node_->get_nextSibling(sibling.Out()), "nextSibling");
+    return Wrap(std::move(sibling));
+  }
+
+  bool IsTextElement() const override { return static_cast<bool>(OnlyTextChild()); }
+
+  std::optional<std::string> ElementText() const override {
+    const ComPtr<IXMLDOMNode> text = OnlyTextChild();
+    if (!text) return std::nullopt;
+    Variant value;
+    Check(text->get_nodeValue(value.Out()), "nodeValue");
+    return value.IsString() ? ToAnsi(value.View()) : std::string();
+  }
+
+  std::optional<std::string> Attribute(std::string_view name) const override {
+    const ComPtr<IXMLDOMElement> element = node_.As<IXMLDOMElement>(IID_IXMLDOMElement);
+    if (!element) return std::nullopt;
+    const Bstr wanted(ToWide(name));
+    Variant value;
+    Check(element->getAttribute(wanted.get(), value.Out()), "getAttribute");
+    if (!value.IsString()) return std::nullopt;  // VT_NULL: no such attribute
+    return ToAnsi(value.View());
+  }
+
+  static std::unique_ptr<IXmlNode> Wrap(ComPtr<IXMLDOMNode> node) {
+    if (!node) return nullptr;
+    return std::make_unique<MsXmlNode>(std::move(node));
+  }
+
+ private:
+  ComPtr<IXMLDOMNode> OnlyTextChild() const {
+    DOMNodeType type = NODE_INVALID;
+    Check(node_->get_nodeType(&type), "nodeType");
+    if (type != NODE_ELEMENT) return {};
+    ComPtr<IXMLDOMNode> child;
+    Check(node_->get_firstChild(child.Out()), "firstChild");
+    if (!child) return {};
+    Check(child->get_nodeType(&type), "nodeType");
+    if (type != NODE_TEXT) return {};
+    ComPtr<IXMLDOMNode> next;
+    Check(child->get_nextSibling(next.Out()), "nextSibling");
+    if (next) return {};
+    return child;
+  }
+
+  ComPtr<IXMLDOMNode> node_;
+};
+
+class MsXmlDocument final : public IXmlDocument {
+ public:
+  explicit MsXmlDocument(ComPtr<IXMLDOMDocument> document) : document_(std::move(document)) {}
+
+  std::optional<std::string> DocumentTypeName() const override {
+    ComPtr<IXMLDOMDocumentType> type;
+    Check(document_->get_doctype(type.Out()), "doctype");
+    if (!type) return std::nullopt;
+    Bstr name;
+    Check(type->get_name(name.Out()), "doctype name");
+    return ToAnsi(name.View());
+  }
+
+  std::unique_ptr<IXmlNode> DocumentElement() const override {
+    ComPtr<IXMLDOMElement> element;
+    Check(document_->get_documentElement(element.Out()), "documentElement");
+    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode));
+  }
+
+ private:
+  ComPtr<IXMLDOMDocument> document_;
+};
+
+ComPtr<IXMLDOMDocument> CreateDocument() {
+  for (const wchar_t* progId : kDocumentClasses) {
+    CLSID classId;
+    if (FAILED(CLSIDFromProgID(progId, &classId))) continue;
+    ComPtr<IXMLDOMDocument> document;
+    if (SUCCEEDED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                                   reinterpret_cast<void**>(document.Out())))) {
+      return document;
+    }
+  }
+  throw EProgramError("No XML parser (MSXML) is installed.");
+}
+
+void SetProperty(const ComPtr<IXMLDOMDocument>& document, const wchar_t* name, long value) {
+  const ComPtr<IXMLDOMDocument2> document2 = document.As<IXMLDOMDocument2>(kIidDomDocument2);
+  if (!document2) return;
+  const Bstr property(name);
+  Variant variant;
+  variant.get().vt = VT_I4;
+  variant.get().lVal = value;
+  // Not every version knows every property (Wine rejects MaxXMLSize); our own
+  // checks stand in for a bound the parser refuses.
+  document2->setProperty(property.get(), variant.get());
+}
+
+std::string ParseErrorText(const ComPtr<IXMLDOMDocument>& document) {
+  ComPtr<IXMLDOMParseError> error;
+  if (FAILED(document->get_parseError(error.Out())) || !error) return "The file is not valid XML.";
+  Bstr reason;
+  error->get_reason(reason.Out());
+  std::string text = ToAnsi(reason.View());
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  if (text.empty()) text = "The file is not valid XML.";
+  long line = 0;
+  long position = 0;
+  error->get_line(&line);
+  error->get_linepos(&position);
+  if (line > 0) {
+    text += "\r\nLine " + std::to_string(line) + ", position " + std::to_string(position) + ".";
+  }
+  return text;
+}
+
+class MsXmlParser final : public IXmlParser {
+ public:
+  std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
+                                     const XmlLimits& limits) override {
+    const std::string bytes = ReadWholeFile(fileName, limits);
+    CheckXmlLimits(bytes, limits);
+
+    EnsureComInitialized();
+    ComPtr<IXMLDOMDocument> document = CreateDocument();
+    Check(document->put_async(VARIANT_FALSE), "async");
+    Check(document->put_validateOnParse(VARIANT_FALSE), "validateOnParse");
+    Check(document->put_resolveExternals(VARIANT_FALSE), "resolveExternals");
+    Check(document->put_preserveWhiteSpace(VARIANT_FALSE), "preserveWhiteSpace");
+    if (limits.maxElementDepth != 0) {
+      SetProperty(document, L"MaxElementDepth", static_cast<long>(limits.maxElementDepth));
+    }
+    if (limits.maxFileBytes != 0) {
+      // In blocks of 1024 characters; a character takes at least one byte.
+      SetProperty(document, L"MaxXMLSize", static_cast<long>(limits.maxFileBytes / 1024 + 1));
+    }
+
+    Variant source;
+    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+    if (array == nullptr) throw EProgramError("Not enough memory to read the file.");
+    source.get().vt = VT_ARRAY | VT_UI1;
+    source.get().parray = array;  // owned by `source` from here
+    void* data = nullptr;
+    Check(SafeArrayAccessData(array, &data), "SafeArrayAccessData");
+    if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+    SafeArrayUnaccessData(array);
+
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    const HRESULT result = document->load(source.get(), &loaded);
+    if (FAILED(result) || loaded != VARIANT_TRUE) throw EProgramError(ParseErrorText(document));
+    return std::make_unique<MsXmlDocument>(std::move(document));
+  }
+};
+
+}  // namespace
+
+IXmlParser& XmlParser() {
+  static MsXmlParser parser;
+  return parser;
+}
+
+}  // namespace platform::win32

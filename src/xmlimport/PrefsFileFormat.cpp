@@ -1,0 +1,136 @@
+#include "xmlimport/PrefsFileFormat.h"
+
+#include "common/Strings.h"
+#include "settings/Sections.h"
+
+namespace {
+
+struct Replacement {
+  std::string_view from;
+  std::string_view to;
+};
+
+// Each step works on the result of the one before and never rescans what it
+// has just put in.
+template <std::size_t N>
+std::string ReplaceInTurn(std::string_view text, const Replacement (&steps)[N]) {
+  std::string result(text);
+  for (const Replacement& step : steps) result = ReplaceAll(result, step.from, step.to);
+  return result;
+}
+
+constexpr Replacement kNameSteps[] = {
+    {"_0x5B_", "["}, {"_0x5D_", "]"}, {"_0x24_", "$"}, {"_", " "}};
+
+constexpr Replacement kTextSteps[] = {{"_0x5B_", "["}, {"_0x5D_", "]"}, {"&#34;", "\""},
+                                      {"&pos;", "'"},  {"&amp;", "&"},  {"$lt;", "<"},
+                                      {"$gt;", ">"},   {"&#36;", "$"},  {"_", " "}};
+
+int DigitValue(char c, int base) {
+  int value = -1;
+  if (c >= '0' && c <= '9') value = c - '0';
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  return value < base ? value : -1;
+}
+
+}  // namespace
+
+std::string DecodeName(std::string_view name) {
+  if (name.find('_') == std::string_view::npos) return std::string(name);
+  return ReplaceInTurn(name, kNameSteps);
+}
+
+std::string DecodeText(std::string_view text) {
+  if (text.find_first_of("_&$") == std::string_view::npos) return std::string(text);
+  return ReplaceInTurn(text, kTextSteps);
+}
+
+std::int32_t ReadInteger(std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int base = 10;
+  if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+    base = 16;
+    ++i;
+  } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == n) return 0;
+
+  // A hexadecimal number is a 32-bit pattern; a decimal one must fit the
+  // signed range, whose negative end is one further than its positive one.
+  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : 0x80000000ull;
+  std::uint64_t value = 0;
+  for (; i < n; ++i) {
+    const int digit = DigitValue(text[i], base);
+    if (digit < 0) return 0;
+    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+    if (value > limit) return 0;
+  }
+  if (base == 10 && !negative && value == limit) return 0;
+  const auto pattern = static_cast<std::uint32_t>(value);
+  return static_cast<std::int32_t>(negative ? 0u - pattern : pattern);
+}
+
+bool ReadBoolean(std::string_view text) { return ReadInteger(text) != 0; }
+
+std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view text) {
+  std::size_t length = 0;
+  std::string digits;
+  digits.reserve(text.size());
+  for (char c : text) {
+    if (c == ' ') continue;
+    ++length;
+    if (DigitValue(c, 16) >= 0) digits += c;
+  }
+  const std::size_t count = length / 2;
+  if (digits.size() / 2 != count) return std::nullopt;
+  std::vector<std::uint8_t> bytes(count);
+  for (std::size_t k = 0; k < count; ++k) {
+    bytes[k] = static_cast<std::uint8_t>(DigitValue(digits[2 * k], 16) * 16 +
+                                         DigitValue(digits[2 * k + 1], 16));
+  }
+  return bytes;
+}
+
+PrefValueType ValueTypeOf(const std::optional<std::string>& type) {
+  if (!type) return PrefValueType::kNone;
+  if (*type == "integer") return PrefValueType::kInteger;
+  if (*type == "string") return PrefValueType::kString;
+  if (*type == "boolean") return PrefValueType::kBoolean;
+  if (*type == "binary") return PrefValueType::kBinary;
+  return PrefValueType::kNone;
+}
+
+cfgDataScope ScopeOfName(std::string_view scopeName) {
+  if (scopeName == "PerUserNonRoam") return cfgPerUserNonRoam;
+  if (scopeName == "PerMachine") return cfgPerMachine;
+  return cfgPerUserRoam;
+}
+
+bool IsSkippedSection(std::string_view sectionName) {
+  if (sectionName == "Schedules") return true;
+  const std::string upper = AnsiUpperCase(sectionName);
+  return upper.find("$TEMP") != std::string::npos || upper.find("$UNKNOWN") != std::string::npos;
+}
+
+TSectionMapper::TSectionMapper() {
+  lowerNames_.reserve(cfgSectionNames.size());
+  for (std::string_view name : cfgSectionNames) lowerNames_.push_back(AnsiLowerCase(name));
+}
+
+std::string TSectionMapper::Map(std::string_view sectionName) const {
+  if (sectionName == kProductKeySectionName) return {};
+  const std::string lower = AnsiLowerCase(sectionName);
+  std::size_t match = cfgSectionNames.size();
+  for (std::size_t i = 0; i < lowerNames_.size(); ++i) {
+    if (lowerNames_[i] == lower) match = i;
+  }
+  if (match < cfgSectionNames.size()) return std::string(cfgSectionNames[match]);
+  return std::string(cfgSectionNames[cfgUnknown]) + "\\" + std::string(sectionName);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The preferences file format: how element names and texts encode preference
+// names and values, how each value type is read, and what scope and section
+// element names stand for.  Texts are in the ANSI code page.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "prefstore/ConfigCommon.h"
+
+// The document type and document element of every preferences file.
+inline constexpr std::string_view kPreferencesDocumentName = "Wrenfold_Preferences";
+// The section name that stands for the product key itself.
+inline constexpr std::string_view kProductKeySectionName = "cfgAll";
+
+// The names of section and value elements: "_0x5B_", "_0x5D_", "_0x24_" and
+// "_" stand for "[", "]", "$" and a space.
+std::string DecodeName(std::string_view name);
+
+// A value element's text, after the parser has resolved XML's own references.
+std::string DecodeText(std::string_view text);
+
+// A 32-bit integer: leading spaces, a sign, then decimal digits or hex digits
+// after "$", "x" or "0x"; 0 for anything else or out of range.
+std::int32_t ReadInteger(std::string_view text);
+bool ReadBoolean(std::string_view text);
+
+// A hexadecimal byte string, spaces between digits allowed; none when the
+// digits do not make up the byte count the text's length gives.
+std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view text);
+
+enum class PrefValueType { kNone, kInteger, kString, kBoolean, kBinary };
+// The attribute "type", compared exactly; kNone when missing or unknown.
+PrefValueType ValueTypeOf(const std::optional<std::string>& type);
+
+// "PerUserRoam", "PerUserNonRoam", "PerMachine"; any other name reads as
+// cfgPerUserRoam.
+cfgDataScope ScopeOfName(std::string_view scopeName);
+
+// Sections whose elements are passed over with everything inside them.
+bool IsSkippedSection(std::string_view sectionName);
+
+// Maps decoded section names to what the store receives as the section:
+// empty for "cfgAll", the table's spelling for a settings section (compared
+// after locale-aware lower-casing, the last match winning), and "$Unknown\N"
+// for any other name N.
+class TSectionMapper {
+ public:
+  TSectionMapper();
+  std::string Map(std::string_view sectionName) const;
+
+ private:
+  std::vector<std::string> lowerNames_;
+};

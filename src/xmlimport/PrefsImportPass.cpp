@@ -1,0 +1,105 @@
+#include "xmlimport/PrefsImportPass.h"
+
+#include "common/Strings.h"
+#include "settings/Sections.h"
+
+namespace {
+
+constexpr std::string_view kProductElementName = "Wrenfold";
+
+// ClosePref for a key that OpenPref opened, when the scope ends however it
+// ends: an error in the middle of a section must not leave the key open.
+class ClosePrefOnExit {
+ public:
+  explicit ClosePrefOnExit(TConfigBase& store) : store_(store) {}
+  ~ClosePrefOnExit() {
+    try {
+      store_.ClosePref();  // reports its own failures
+    } catch (...) {
+      // Nothing may leave a destructor; the store has told the user already.
+    }
+  }
+  ClosePrefOnExit(const ClosePrefOnExit&) = delete;
+  ClosePrefOnExit& operator=(const ClosePrefOnExit&) = delete;
+
+ private:
+  TConfigBase& store_;
+};
+
+}  // namespace
+
+void TPrefsImportPass::ReadDocumentElement(const platform::IXmlNode& documentElement) {
+  const std::string product = AnsiLowerCase(kProductElementName);
+  for (auto child = documentElement.FirstChild(); child; child = child->NextSibling()) {
+    const std::string name = child->Name();
+    if (name == "#comment" || child->IsTextElement()) continue;
+    if (AnsiLowerCase(name) != product) continue;
+    productKey_ = kProductKey;
+    ReadProduct(*child);
+  }
+}
+
+void TPrefsImportPass::ReadProduct(const platform::IXmlNode& product) {
+  for (auto child = product.FirstChild(); child; child = child->NextSibling()) {
+    if (child->IsTextElement()) continue;
+    sectionName_.clear();
+    scopeName_ = child->Name();
+    ReadScope(*child);
+  }
+}
+
+void TPrefsImportPass::ReadScope(const platform::IXmlNode& scope) {
+  for (auto child = scope.FirstChild(); child; child = child->NextSibling()) {
+    if (!child->IsTextElement()) {
+      ReadSection(*child);
+      continue;
+    }
+    // A value placed directly in the scope goes to the product key, with an
+    // open and a close of its own; a failed open skips it without a close.
+    sectionName_ = kProductKeySectionName;
+    mappedSection_.clear();
+    if (OpenKey(mappedSection_)) {
+      const ClosePrefOnExit close(store_);
+      ReadValue(*child);
+    }
+  }
+}
+
+void TPrefsImportPass::ReadSection(const platform::IXmlNode& section) {
+  auto child = section.FirstChild();
+  if (!child) return;
+  sectionName_ = DecodeName(section.Name());
+  if (IsSkippedSection(sectionName_)) return;
+  mappedSection_ = mapper_.Map(sectionName_);
+  const bool opened = OpenKey(mappedSection_);
+  const ClosePrefOnExit close(store_);
+  if (!opened) return;
+  for (; child; child = child->NextSibling()) ReadValue(*child);
+}
+
+bool TPrefsImportPass::OpenKey(const std::string& mappedSection) {
+  return store_.OpenPref(ScopeOfName(scopeName_), productKey_ + "\\" + mappedSection, true, false);
+}
+
+void TPrefsImportPass::ReadValue(const platform::IXmlNode& value) {
+  const PrefValueType type = ValueTypeOf(value.Attribute("type"));
+  if (type == PrefValueType::kNone) return;
+  const std::string name = DecodeName(value.Name());
+  const std::string text = DecodeText(value.ElementText().value_or(std::string()));
+  switch (type) {
+    case PrefValueType::kInteger:
+      store_.SetPrefInteger(mappedSection_, name, ReadInteger(text));
+      break;
+    case PrefValueType::kString: store_.SetPrefString(mappedSection_, name, text); break;
+    case PrefValueType::kBoolean:
+      store_.SetPrefBooleanProc(mappedSection_, name, ReadBoolean(text));
+      break;
+    case PrefValueType::kBinary:
+      if (const auto bytes = DecodeBinary(text)) {
+        store_.SetPrefBinaryProc(mappedSection_, name, bytes->data(),
+                                 static_cast<std::int32_t>(bytes->size()));
+      }
+      break;
+    case PrefValueType::kNone: break;
+  }
+}

@@ -1,0 +1,90 @@
+#include "ImportFixture.h"
+
+#include <fstream>
+
+#include "platform/XmlDomTestParser.h"
+#include "settings/ConfigManager.h"
+#include "settings/Sections.h"
+#include "xmlimport/ImpExpRegXML.h"
+
+namespace importtest {
+
+namespace reg = platform::reg;
+
+bool GuardedRegistry::Denied(const std::string& subKey) const {
+  return !deniedSuffix.empty() && subKey.size() >= deniedSuffix.size() &&
+         subKey.compare(subKey.size() - deniedSuffix.size(), deniedSuffix.size(), deniedSuffix) ==
+             0;
+}
+
+long GuardedRegistry::OpenKey(platform::RegKey parent, const std::string& subKey,
+                              std::uint32_t access, platform::RegKey* result) {
+  if (Denied(subKey) && (access & reg::kModifyingRights) != 0) return reg::kAccessDenied;
+  return inner_.OpenKey(parent, subKey, access, result);
+}
+
+long GuardedRegistry::CreateKey(platform::RegKey parent, const std::string& subKey,
+                                std::uint32_t access, platform::RegKey* result, bool* created) {
+  if (Denied(subKey)) return reg::kAccessDenied;
+  if (parent == reg::kCurrentUser) userKeysCreated.push_back(subKey);
+  return inner_.CreateKey(parent, subKey, access, result, created);
+}
+
+std::string PrefsFile(const std::string& inner) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!DOCTYPE Wrenfold_Preferences>\r\n"
+         "<Wrenfold_Preferences>" +
+         inner + "</Wrenfold_Preferences>\r\n";
+}
+
+std::string ProductFile(const std::string& scopes) {
+  return PrefsFile("<Wrenfold>" + scopes + "</Wrenfold>");
+}
+
+ImportFixture::ImportFixture() {
+  store.scope->registry = &registry;
+  store.scope->xml = &testsupport::BuildXmlParser();
+  folder_ =
+      std::filesystem::temp_directory_path() /
+      ("wf-import-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+  std::filesystem::remove_all(folder_);
+  std::filesystem::create_directories(folder_);
+  CreateConfigMgr();
+}
+
+ImportFixture::~ImportFixture() {
+  FreeConfigMgr();
+  std::filesystem::remove_all(folder_);
+}
+
+bool ImportFixture::Import(const std::string& contents) {
+  std::ofstream(FileName(), std::ios::binary) << contents;
+  return ImportPrefsXML(FileName());
+}
+
+namespace {
+std::string KeyOf(const std::string& section) {
+  return std::string(kProductKey) + (section.empty() ? "" : "\\" + section);
+}
+}  // namespace
+
+std::optional<testsupport::RegValue> ImportFixture::User(const std::string& section,
+                                                         const std::string& name) {
+  return testsupport::ReadRegValue(store.registry, reg::kCurrentUser, KeyOf(section), name);
+}
+
+std::optional<testsupport::RegValue> ImportFixture::Machine(const std::string& section,
+                                                            const std::string& name) {
+  return testsupport::ReadRegValue(store.registry, reg::kLocalMachine, KeyOf(section), name);
+}
+
+bool ImportFixture::UserKey(const std::string& section) {
+  return testsupport::RegKeyPresent(store.registry, reg::kCurrentUser, KeyOf(section));
+}
+
+std::vector<std::string> ImportFixture::Boxes() const {
+  std::vector<std::string> boxes;
+  for (const auto& box : store.ui.boxes) boxes.push_back(box.caption + "|" + box.text);
+  return boxes;
+}
+
+}  // namespace importtest

@@ -1,0 +1,91 @@
+#pragma once
+// An import into the in-memory registry through the real store and ConfigMgr,
+// with this build's XML parser: files are written to a folder of the test's
+// own, and the registry can refuse chosen keys or record what was created.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+#include "support/FakeStore.h"
+#include "support/RegistryProbe.h"
+
+namespace importtest {
+
+// The fake registry, refusing to create or open (for change) any key whose
+// path ends with `deniedSuffix`, and recording each key created under the
+// current user's root.
+class GuardedRegistry final : public platform::IRegistry {
+ public:
+  explicit GuardedRegistry(platform::IRegistry& inner) : inner_(inner) {}
+
+  std::string deniedSuffix;
+  std::vector<std::string> userKeysCreated;
+
+  long OpenKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
+               platform::RegKey* result) override;
+  long CreateKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
+                 platform::RegKey* result, bool* created) override;
+  long CloseKey(platform::RegKey key) override { return inner_.CloseKey(key); }
+  long QueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type,
+                  std::uint8_t* data, std::uint32_t* size) override {
+    return inner_.QueryValue(key, name, type, data, size);
+  }
+  long SetValue(platform::RegKey key, const std::string& name, std::uint32_t type,
+                const std::uint8_t* data, std::uint32_t size) override {
+    return inner_.SetValue(key, name, type, data, size);
+  }
+  long DeleteValue(platform::RegKey key, const std::string& name) override {
+    return inner_.DeleteValue(key, name);
+  }
+  long DeleteKey(platform::RegKey key, const std::string& subKey) override {
+    return inner_.DeleteKey(key, subKey);
+  }
+  long EnumKey(platform::RegKey key, std::uint32_t index, std::string* name) override {
+    return inner_.EnumKey(key, index, name);
+  }
+  long EnumValue(platform::RegKey key, std::uint32_t index, std::string* name) override {
+    return inner_.EnumValue(key, index, name);
+  }
+  long QueryInfoKey(platform::RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override {
+    return inner_.QueryInfoKey(key, subKeys, values);
+  }
+
+ private:
+  bool Denied(const std::string& subKey) const;
+  platform::IRegistry& inner_;
+};
+
+// "<?xml...?><!DOCTYPE Wrenfold_Preferences><Wrenfold_Preferences>" + inner +
+// "</Wrenfold_Preferences>".
+std::string PrefsFile(const std::string& inner);
+// A preferences file with one product element holding `scopes`.
+std::string ProductFile(const std::string& scopes);
+
+class ImportFixture : public testing::Test {
+ protected:
+  ImportFixture();
+  ~ImportFixture() override;
+
+  // Writes the file and imports it; the file's name is FileName().
+  bool Import(const std::string& contents);
+  std::string FileName() const { return (folder_ / "prefs.xml").string(); }
+
+  // A value below the product key ("" for the key itself) in either root.
+  std::optional<testsupport::RegValue> User(const std::string& section, const std::string& name);
+  std::optional<testsupport::RegValue> Machine(const std::string& section, const std::string& name);
+  bool UserKey(const std::string& section);
+  // What the boxes said, "caption|text" each.
+  std::vector<std::string> Boxes() const;
+
+  testsupport::FakeStore store;
+  GuardedRegistry registry{store.registry};
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace importtest
