@@ -36,8 +36,7 @@ class RegistryConformance : public testing::TestWithParam<RegistryKind> {
     base_ = testsupport::UniqueTestKey("Conformance");
   }
   void TearDown() override {
-    testsupport::DeleteRegTree(*registry_, reg::kCurrentUser, base_);
-    testsupport::DeleteRegTree(*registry_, reg::kLocalMachine, base_);
+    testsupport::DeleteTestKey(*registry_, base_);
     EXPECT_FALSE(testsupport::RegKeyPresent(*registry_, reg::kCurrentUser, base_));
   }
 

@@ -89,4 +89,18 @@ std::string UniqueTestKey(const std::string& area) {
          "-" + std::to_string(counter++);
 }
 
+void DeleteTestKey(platform::IRegistry& registry, const std::string& path) {
+  for (const platform::RegKey root : {reg::kCurrentUser, reg::kLocalMachine}) {
+    DeleteRegTree(registry, root, path);
+    // RegDeleteKey refuses a key that still has subkeys: the folders of
+    // tests still running stay.
+    std::string parent = path;
+    for (std::size_t cut; (cut = parent.rfind('\\')) != std::string::npos;) {
+      parent.resize(cut);
+      if (parent == "Software") break;
+      if (registry.DeleteKey(root, parent) != reg::kSuccess) break;
+    }
+  }
+}
+
 }  // namespace testsupport

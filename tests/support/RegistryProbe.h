@@ -34,5 +34,8 @@ void DeleteRegTree(platform::IRegistry& registry, platform::RegKey root, const s
 // "Software\WrenfoldTests\<area>\<suite>.<test>-<n>": unique per running test,
 // so that parallel programs and repeated runs never meet.
 std::string UniqueTestKey(const std::string& area);
+// Removes a key from UniqueTestKey under both roots, with the test folders
+// above it once they are empty.
+void DeleteTestKey(platform::IRegistry& registry, const std::string& path);
 
 }  // namespace testsupport

@@ -1,0 +1,122 @@
+// A layered set asks the registry only what its rule needs: the user's key
+// once, the machine's key once with the data, and the write.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "RegistryDecorators.h"
+#include "StoreFixture.h"
+
+namespace {
+
+using testsupport::BinaryValue;
+using testsupport::DwordValue;
+using testsupport::RegValue;
+using testsupport::StringValue;
+
+using Calls = std::vector<std::string>;
+const Calls kUserHasIt = {"QueryValue", "SetValue"};
+const Calls kMachineDiffers = {"QueryValue", "QueryValue+data", "SetValue"};
+const Calls kMachineEqual = {"QueryValue", "QueryValue+data"};
+
+struct CountCase {
+  const char* what;
+  std::optional<RegValue> machine;
+  std::optional<RegValue> user;
+  std::function<void(TConfigBase&)> write;
+  Calls calls;
+};
+
+class LayeredCallCount : public storetest::StoreFixture {};
+
+TEST_P(LayeredCallCount, ASetCostsAtMostThreeCalls) {
+  const std::uint8_t bytes[3] = {1, 2, 3};
+  const std::string longText(6000, 'x');
+  const CountCase cases[] = {
+      {"integer, user has it", DwordValue(5), DwordValue(7),
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); }, kUserHasIt},
+      {"integer, machine differs",
+       DwordValue(5),
+       {},
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 6); },
+       kMachineDiffers},
+      {"integer, machine equal",
+       DwordValue(5),
+       {},
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); },
+       kMachineEqual},
+      {"integer, neither has it",
+       DwordValue(1),
+       {},
+       [](TConfigBase& s) { s.SetPrefInteger("General", "W", 5); },
+       kMachineDiffers},
+      // Without a machine key there is nothing to ask it.
+      {"integer, no machine key",
+       {},
+       {},
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); },
+       kUserHasIt},
+      {"boolean, machine equal",
+       DwordValue(1),
+       {},
+       [](TConfigBase& s) { s.SetPrefBooleanProc("General", "V", true); },
+       kMachineEqual},
+      {"string, machine equal",
+       StringValue("Abc"),
+       {},
+       [](TConfigBase& s) { s.SetPrefString("General", "V", "Abc"); },
+       kMachineEqual},
+      {"string, machine longer",
+       StringValue("Abcdef"),
+       {},
+       [](TConfigBase& s) { s.SetPrefString("General", "V", "Abc"); },
+       kMachineDiffers},
+      {"string, machine of another type",
+       DwordValue(1),
+       {},
+       [](TConfigBase& s) { s.SetPrefString("General", "V", "1"); },
+       kMachineDiffers},
+      {"binary, machine equal",
+       BinaryValue({1, 2, 3}),
+       {},
+       [&](TConfigBase& s) { s.SetPrefBinaryProc("General", "V", bytes, 3); },
+       kMachineEqual},
+      {"binary, machine longer",
+       BinaryValue({1, 2, 3, 4, 5}),
+       {},
+       [&](TConfigBase& s) { s.SetPrefBinaryProc("General", "V", bytes, 3); },
+       kMachineDiffers},
+      // Only a machine text longer than the reading area costs a second read.
+      {"long string, machine equal",
+       StringValue(longText),
+       {},
+       [&](TConfigBase& s) { s.SetPrefString("General", "V", longText); },
+       {"QueryValue", "QueryValue+data", "QueryValue+data"}},
+  };
+  for (const CountCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    testsupport::DeleteRegTree(Registry(), platform::reg::kCurrentUser, SectionKey());
+    testsupport::DeleteRegTree(Registry(), platform::reg::kLocalMachine, SectionKey());
+    if (c.machine) PutMachine("V", *c.machine);
+    if (c.user) PutUser("V", *c.user);
+    Open();
+    storetest::CountingRegistry counting(Registry());
+    services_->registry = &counting;
+    // The registry objects took their registry at the open; count through a
+    // fresh open on the counting one.
+    Open();
+    counting.calls.clear();
+    c.write(store);
+    EXPECT_EQ(counting.calls, c.calls);
+    store.ClosePref();
+    services_->registry = &Registry();
+    EXPECT_TRUE(ui.boxes.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, LayeredCallCount, testing::ValuesIn(storetest::RegistryKinds()),
+                         storetest::KindName);
+
+}  // namespace

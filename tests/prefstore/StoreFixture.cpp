@@ -1,0 +1,50 @@
+#include "StoreFixture.h"
+
+#ifdef _WIN32
+#include "platform/win32/Win32Services.h"
+#endif
+
+namespace storetest {
+
+namespace {
+bool machineWide = false;
+}  // namespace
+
+std::vector<RegistryKind> RegistryKinds() {
+#ifdef _WIN32
+  return {{"Fake", true}, {"Win32", false}};
+#else
+  return {{"Fake", true}};
+#endif
+}
+
+std::string KindName(const testing::TestParamInfo<RegistryKind>& info) { return info.param.name; }
+
+void SetMachineWide(bool on) {
+  machineWide = on;
+  SetMachineWidePrefsSource([] { return machineWide; });
+}
+
+void StoreFixture::SetUp() {
+#ifdef _WIN32
+  registry_ = GetParam().fake ? &fakeRegistry : &platform::win32::Registry();
+#else
+  registry_ = &fakeRegistry;
+#endif
+  services_->registry = registry_;
+  services_->ui = &ui;
+  services_->process = &process;
+  savedLocation_ = PrefLocation;
+  PrefLocation = plRegistry;
+  SetMachineWide(false);
+  base_ = testsupport::UniqueTestKey("Store");
+}
+
+void StoreFixture::TearDown() {
+  if (store.Backend() != nullptr) store.ClosePref();
+  testsupport::DeleteTestKey(*registry_, base_);
+  PrefLocation = savedLocation_;
+  SetMachineWidePrefsSource(nullptr);
+}
+
+}  // namespace storetest
