@@ -1,6 +1,7 @@
 // The XML document model on Windows: MSXML through COM.
-#include <msxml2.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <msxml2.h>
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,9 @@
 #pragma once
 // Owners for the COM objects the MSXML parser holds: interface pointers,
 // BSTRs and VARIANTs, each released exactly once; and the COM apartment.
-#include <oleauto.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <oleauto.h>
 
 #include <string>
 #include <string_view>
