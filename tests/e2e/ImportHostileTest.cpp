@@ -1,0 +1,117 @@
+// Files made to hurt: the program neither crashes nor hangs, reads nothing
+// from outside the file, and writes nothing from a file it refuses.
+#include <string>
+
+#include "ImportEndToEnd.h"
+
+namespace {
+
+using namespace importe2e;
+
+// A value the file would write if it were read at all.
+const std::string kMarker =
+    "<PerUserRoam><General><Retype type=\"boolean\">1</Retype></General></PerUserRoam>";
+
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  out.reserve(text.size() * static_cast<std::size_t>(times));
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+TEST_F(ImportEndToEnd, AnEntityBombIsRefused) {
+  std::string subset = " [<!ENTITY l0 \"lol\">";
+  for (int i = 1; i <= 9; ++i) {
+    subset += "<!ENTITY l" + std::to_string(i) + " \"" +
+              Repeat("&l" + std::to_string(i - 1) + ";", 10) + "\">";
+  }
+  subset += "]";
+  const auto result = ImportFile(
+      PrefsFile(kMarker + "<PerUserRoam><General><Bomb type=\"string\">&l9;</Bomb></General>"
+                          "</PerUserRoam>",
+                subset),
+      "bomb.xml");
+  ExpectGeneralFailure(result, "bomb.xml",
+                       "The entity references in the file expand to more than 1048576 characters.");
+  ExpectNothingWritten();
+}
+
+TEST_F(ImportEndToEnd, AFileOfFiftyMegabytesIsRefusedUnread) {
+  const std::string head = PrefsFile(kMarker);
+  const std::string padding = "<!--" + std::string(50 * 1024 * 1024, 'x') + "-->";
+  const auto result = ImportFile(head + padding, "huge.xml");
+  ExpectGeneralFailure(result, "huge.xml",
+                       "The file is " + std::to_string(head.size() + padding.size()) +
+                           " bytes long; files above 33554432 bytes are not read.");
+  ExpectNothingWritten();
+}
+
+TEST_F(ImportEndToEnd, NestingAHundredThousandDeepIsRefused) {
+  const int depth = 100000;
+  const auto result = ImportFile(
+      PrefsFile(kMarker + "<PerUserRoam><General><Deep type=\"string\">" + Repeat("<a>", depth) +
+                Repeat("</a>", depth) + "</Deep></General></PerUserRoam>"),
+      "deep.xml");
+  ExpectGeneralFailure(result, "deep.xml", "The file nests elements more than 64 levels deep.");
+  ExpectNothingWritten();
+}
+
+TEST_F(ImportEndToEnd, BytesInvalidInTheDeclaredEncodingAreRefused) {
+  const auto result = ImportFile(
+      PrefsFile(kMarker + "<PerUserRoam><General><Bad type=\"string\">caf\xE9 \xFF\xFE</Bad>"
+                          "</General></PerUserRoam>"),
+      "encoding.xml");
+  ExpectGeneralFailure(result, "encoding.xml");
+  ExpectNothingWritten();
+}
+
+// External entities and document type definitions are never fetched: a file
+// that uses them still imports, without what they would have supplied.
+TEST_F(ImportEndToEnd, ExternalEntitiesAreNotRead) {
+  testsupport::WriteFile(folder_ + "secret.txt", "TOPSECRET");
+  const std::string local = folder_ + "secret.txt";
+  const std::string sources[] = {local, "file:///" + local, "http://192.0.2.1/secret.txt"};
+  for (const std::string& source : sources) {
+    SCOPED_TRACE(source);
+    const auto result =
+        ImportFile(PrefsFile(kMarker + "<PerUserRoam><General><Secret type=\"string\">&x;</Secret>"
+                                       "</General></PerUserRoam>",
+                             " [<!ENTITY x SYSTEM \"" + source + "\">]"),
+                   "external.xml");
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+    EXPECT_EQ(WithoutCarriageReturns(testsupport::RegExport(kUserKey + "\\General")),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
+              "\"Retype\"=dword:00000001\n"
+              "\"Secret\"=\"\"\n\n");
+    RemoveProductKeys();
+  }
+}
+
+// A document type definition outside the file would give the untyped value a
+// type and the entity a text, were it read.
+TEST_F(ImportEndToEnd, AnExternalDocumentTypeDefinitionIsNotRead) {
+  testsupport::WriteFile(folder_ + "prefs.dtd",
+                         "<!ATTLIST Leak type CDATA \"string\"><!ENTITY secret \"TOPSECRET\">");
+  const std::string local = folder_ + "prefs.dtd";
+  const std::string sources[] = {local, "file:///" + local, "http://192.0.2.1/prefs.dtd"};
+  for (const std::string& source : sources) {
+    SCOPED_TRACE(source);
+    const auto result = ImportFile(PrefsFile(kMarker + "<PerUserRoam><General><Leak>plain</Leak>"
+                                                       "<Secret type=\"string\">&secret;</Secret>"
+                                                       "</General></PerUserRoam>",
+                                             " SYSTEM \"" + source + "\""),
+                                   "external dtd.xml");
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+    EXPECT_EQ(WithoutCarriageReturns(testsupport::RegExport(kUserKey + "\\General")),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
+              "\"Retype\"=dword:00000001\n"
+              "\"Secret\"=\"\"\n\n");
+    RemoveProductKeys();
+  }
+}
+
+}  // namespace
