@@ -8,6 +8,7 @@ void InstallServices() {
   Services& services = CurrentServices();
   services.ui = &UserInterface();
   services.process = &Process();
+  services.fonts = &Fonts();
   services.registry = &Registry();
   services.shellFolders = &ShellFolders();
   services.xml = &XmlParser();

@@ -17,6 +17,7 @@ namespace platform::win32 {
 
 IUserInterface& UserInterface();
 IProcess& Process();
+IFontProvider& Fonts();
 IRegistry& Registry();
 IShellFolders& ShellFolders();
 IXmlParser& XmlParser();

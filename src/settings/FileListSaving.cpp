@@ -1,0 +1,54 @@
+// The file list and the recent files: each save replaces the whole section,
+// so that no value of a longer earlier list survives.
+#include <string>
+
+#include "common/Strings.h"
+#include "platform/Services.h"
+#include "platform/Ui.h"
+#include "prefstore/ProductIdentity.h"
+#include "settings/LastOsError.h"
+#include "settings/SectionWriting.h"
+
+namespace {
+
+std::string FileValueName(std::size_t index) { return "file " + std::to_string(index); }
+
+// Removes the section below the product key, then writes it anew.
+template <class Write>
+void ReplaceSection(TConfigManager& manager, const std::string& section, Write write) {
+  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductKey), kCanCreate, kReadOnly)) {
+    const KeyCloser closer(manager);
+    manager.DeletePrefKey(section);
+  }
+  WithSectionKey(manager, cfgPerUserRoam, section, write);
+}
+
+}  // namespace
+
+void TConfigManager::saveFiles() {
+  try {
+    ReplaceSection(*this, SectionName(cfgFiles), [&](const std::string& name) {
+      for (std::size_t index = 0; index < FileList.size(); ++index) {
+        SetPrefPath(name, FileValueName(index), FileList[index]);
+      }
+    });
+  } catch (...) {
+    // The store reports its own errors; what reaches here came from below it,
+    // after the key was closed.  The old list may already be gone.
+    platform::ShowMessageBox(
+        platform::ApplicationWindow(),
+        "Error saving files (ConfigManager.saveFiles): \r\n" + LastOsErrorText(),
+        std::string(kProductExeName) + " saveFiles Error",
+        platform::mb::kIconError | platform::mb::kSetForeground);
+  }
+}
+
+void TConfigManager::saveMRU() {
+  ReplaceSection(*this, SectionName(cfgMRU), [&](const std::string& name) {
+    // Slot numbers are kept, so an empty slot stays a gap.
+    for (std::size_t slot = 0; slot < MRU.size(); ++slot) {
+      if (Trim(MRU[slot]).empty()) continue;
+      SetPrefPath(name, FileValueName(slot), MRU[slot]);
+    }
+  });
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The pattern every section routine follows: open the section's key, write,
+// close the key on every path.
+#include <span>
+#include <string>
+
+#include "settings/ConfigManager.h"
+#include "settings/SectionKeys.h"
+#include "settings/SettingRows.h"
+
+inline constexpr bool kCanCreate = true;
+inline constexpr bool kReadOnly = false;
+
+class KeyCloser {
+ public:
+  explicit KeyCloser(TConfigBase& store) : store_(store) {}
+  ~KeyCloser() { store_.ClosePref(); }
+  KeyCloser(const KeyCloser&) = delete;
+  KeyCloser& operator=(const KeyCloser&) = delete;
+
+ private:
+  TConfigBase& store_;
+};
+
+// A key that cannot be opened has been reported by OpenPref; the section is
+// then skipped.  `write` gets the section name for the value operations.
+template <class Write>
+void WithSectionKey(TConfigManager& manager, cfgDataScope scope, const std::string& section,
+                    Write write) {
+  if (!manager.OpenPref(scope, SectionKeyPath(section), kCanCreate, kReadOnly)) return;
+  const KeyCloser closer(manager);
+  write(section);
+}
+
+inline void SaveRows(TConfigManager& manager, cfgDataScope scope, const std::string& section,
+                     std::span<const SettingRow> rows) {
+  WithSectionKey(manager, scope, section,
+                 [&](const std::string& name) { WriteSettingRows(manager, name, rows); });
+}
