@@ -14,7 +14,9 @@ bool OpenRegistryPref(TConfigBase& store, std::uint8_t scope, const std::string&
 
 // plRegistryDirect: one key, under the machine's root only for cfgPerMachine
 // while machine-wide preferences are on and the product's machine key may be
-// written; under the user's root otherwise.
+// written; under the user's root otherwise.  Its backend is the single-key
+// one throughout, listing included: GetPrefValueNames lists the subkey that
+// its `sub` argument names, as it does for plRegistry.
 bool OpenRegistryDirectPref(TConfigBase& store, std::uint8_t scope, const std::string& key,
                             bool canCreate);
 

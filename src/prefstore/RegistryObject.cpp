@@ -169,7 +169,8 @@ std::optional<std::int32_t> TRegistryObject::GetBinary(const std::string& name,
   std::uint32_t type = reg::kNone;
   std::uint32_t size = 0;
   if (!Exists(name, &type, &size)) return std::nullopt;
-  const std::uint32_t room = buffer != nullptr && bufferSize > 0 ? bufferSize : 0;
+  const std::uint32_t room =
+      buffer != nullptr && bufferSize > 0 ? static_cast<std::uint32_t>(bufferSize) : 0;
   if (!IsRegBinaryReadable(type) || size > room) InvalidType(name);
   if (size == 0) return 0;
   std::uint32_t read = room;
