@@ -3,18 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Services.h"
-#include "platform/fake/FakeProcess.h"
-#include "platform/fake/FakeUserInterface.h"
 #include "shell/Main.h"
+#include "support/FakeStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  platform::fake::FakeUserInterface ui;
-  platform::fake::FakeProcess process;
-  process.commandLine.assign(reinterpret_cast<const char*>(data), size);
-  platform::ScopedServices scope;
-  scope->ui = &ui;
-  scope->process = &process;
+  testsupport::FakeStore env;
+  env.process.commandLine.assign(reinterpret_cast<const char*>(data), size);
   RunProgram();
   return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/CommandLine.h"
 #include "shell/Main.h"
-#include "support/FakeEnvironment.h"
+#include "support/FakeStore.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ const Case kCases[] = {
 
 class CommandLineTest : public testing::TestWithParam<Case> {
  protected:
-  testsupport::FakeShellEnvironment env;
+  testsupport::FakeStore env;
 };
 
 TEST_P(CommandLineTest, SwitchValuesAndResolvedName) {
@@ -80,7 +80,7 @@ TEST(ProcessParam, SwitchInTheProgramPathIsFoundFirst) {
   // The value is taken after the first occurrence in the whole line, program
   // path included: a folder named "/ic" is not possible, but "x/ICy" in a
   // quoted program path would be found first.
-  testsupport::FakeShellEnvironment env;
+  testsupport::FakeStore env;
   env.process.commandLine = "\"C:\\odd/ICdir\\prog.exe\" /ICprefs.xml";
   TMainWin form;
   form.ProcessParam("/ICprefs.xml");

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/Services.h"
-#include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "settings/ConfigManager.h"
 #include "shell/Main.h"
-#include "support/FakeEnvironment.h"
+#include "support/FakeStore.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
@@ -71,11 +70,9 @@ class ObservingUi final : public platform::IUserInterface {
 };
 
 void ExpectToolWindowDuringRunOnly(platform::IUserInterface& real) {
-  platform::fake::FakeProcess process;
+  testsupport::FakeStore env;
   ObservingUi ui(real);
-  platform::ScopedServices scope;
-  scope->ui = &ui;
-  scope->process = &process;
+  env.scope->ui = &ui;
 
   EXPECT_EQ(RunProgram(), 0);
 
@@ -104,7 +101,7 @@ TEST(RunSequence, RealWindowsOnTheDisplay) {
 #endif
 
 TEST(RunSequence, CompletesWithoutAnyWindow) {
-  testsupport::FakeShellEnvironment env;
+  testsupport::FakeStore env;
   env.ui.canCreateWindows = false;
   env.process.commandLine = "prog.exe /ICmissing.xml";
   EXPECT_EQ(RunProgram(), 0);

@@ -1,10 +1,11 @@
 #pragma once
-// Installs a fresh in-memory registry, user interface, process and shell
-// folders for a test of the preference store or anything that writes through
+// Installs a fresh in-memory registry, user interface, process, shell folders
+// and fonts for a test of the preference store or anything that writes through
 // it, and restores the previous services and the preference location afterwards.
 #include <cstdint>
 
 #include "platform/Services.h"
+#include "platform/fake/FakeFonts.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
@@ -19,6 +20,7 @@ struct FakeStore {
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
+  platform::fake::FakeFonts fonts;
   const std::uint8_t savedLocation = PrefLocation;
 
   FakeStore() {
@@ -26,6 +28,7 @@ struct FakeStore {
     scope->ui = &ui;
     scope->process = &process;
     scope->shellFolders = &shellFolders;
+    scope->fonts = &fonts;
   }
   ~FakeStore() { PrefLocation = savedLocation; }
   FakeStore(const FakeStore&) = delete;

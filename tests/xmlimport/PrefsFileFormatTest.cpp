@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "support/FakeEnvironment.h"
+#include "support/FakeStore.h"
 #include "xmlimport/PrefsFileFormat.h"
 
 namespace {
@@ -164,7 +164,7 @@ TEST(PrefsFileFormat, TypeWordsAndScopeNames) {
 }
 
 TEST(PrefsFileFormat, SkippedSections) {
-  testsupport::FakeShellEnvironment env;
+  testsupport::FakeStore env;
   for (const char* name :
        {"Schedules", "$Temp", "x$unknownY", "$TEMPORARY", "$Unknown\\x", "a$tEmP"}) {
     EXPECT_TRUE(IsSkippedSection(name)) << name;
@@ -175,7 +175,7 @@ TEST(PrefsFileFormat, SkippedSections) {
 }
 
 TEST(PrefsFileFormat, SectionMapping) {
-  testsupport::FakeShellEnvironment env;
+  testsupport::FakeStore env;
   const TSectionMapper mapper;
   const TextCase cases[] = {
       {"cfgAll", ""},
