@@ -10,6 +10,7 @@ void InstallServices() {
   services.process = &Process();
   services.fonts = &Fonts();
   services.registry = &Registry();
+  services.privateProfile = &PrivateProfile();
   services.shellFolders = &ShellFolders();
   services.xml = &XmlParser();
 }

@@ -19,6 +19,7 @@ IUserInterface& UserInterface();
 IProcess& Process();
 IFontProvider& Fonts();
 IRegistry& Registry();
+IPrivateProfile& PrivateProfile();
 IShellFolders& ShellFolders();
 IXmlParser& XmlParser();
 
