@@ -1,5 +1,6 @@
 #include "xmlimport/ImpExpRegXML.h"
 
+#include <cstdint>
 #include <exception>
 
 #include "common/ReplaceIgnoreCase.h"
@@ -18,20 +19,24 @@ namespace {
 // The application's title, which captions the import's own reports.
 constexpr const char* kImportCaption = "Register Wrenfold";
 
-// Bounds on what a file may make the parser do.  A real preferences file holds
-// a few thousand values in well under a megabyte; the limits leave room for
-// files a hundred times larger while refusing what would exhaust the program.
+// Bounds on what a file may make the parser do, enforced on every parser.  A
+// real preferences file holds a few thousand values in well under a megabyte.
+//
+// 100,000 values take about 10 MB (20 MB in UTF-16), and a parsed document
+// needs several times its file's size in memory.
+constexpr std::uint64_t kMaxPreferencesFileBytes = 32ull * 1024 * 1024;
+// The format nests five levels and nothing deeper is read; deep nesting is
+// what overflows the stack of a recursive parser.
+constexpr std::uint32_t kMaxElementDepth = 64;
+// The format needs no entities of its own; a few abbreviations declared in the
+// file are fine, a billion laughs are not.
+constexpr std::uint64_t kMaxEntityExpansion = 1024 * 1024;
+
 platform::XmlLimits ImportLimits() {
   platform::XmlLimits limits;
-  // 100,000 values take about 10 MB (20 MB in UTF-16); a parsed document
-  // needs several times its file's size in memory.
-  limits.maxFileBytes = 32ull * 1024 * 1024;
-  // The format nests five levels and nothing deeper is read; deep nesting is
-  // what overflows the stack of a recursive parser.
-  limits.maxElementDepth = 64;
-  // The format needs no entities of its own; a few abbreviations declared in
-  // the file are fine, a billion laughs are not.
-  limits.maxEntityExpansion = 1024 * 1024;
+  limits.maxFileBytes = kMaxPreferencesFileBytes;
+  limits.maxElementDepth = kMaxElementDepth;
+  limits.maxEntityExpansion = kMaxEntityExpansion;
   return limits;
 }
 

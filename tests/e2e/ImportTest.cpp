@@ -87,6 +87,39 @@ TEST_F(ImportEndToEnd, LayeredOverTheMachinesValues) {
             "\"Use Suffix\"=dword:00000000\n\n");
 }
 
+TEST_F(ImportEndToEnd, ABinaryValueBeyondThirtyTwoKilobytesIsStoredWhole) {
+  std::string bytes;
+  std::string text;
+  for (int i = 0; i < 40000; ++i) {
+    static const char kHex[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(i * 31 + 7);
+    bytes += static_cast<char>(byte);
+    text += kHex[byte >> 4];
+    text += kHex[byte & 15];
+    if (i % 16 == 15) text += ' ';
+  }
+  const auto result = ImportFile(PrefsFile("<PerUserRoam><Main_Window><Big type=\"binary\">" +
+                                           text + "</Big></Main_Window></PerUserRoam>"));
+  EXPECT_EQ(result.exitCode, 0u);
+  EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Main Window").c_str(),
+                          0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  std::string stored(50000, '\0');
+  DWORD type = 0;
+  DWORD size = static_cast<DWORD>(stored.size());
+  EXPECT_EQ(
+      RegQueryValueExA(key, "Big", nullptr, &type, reinterpret_cast<BYTE*>(stored.data()), &size),
+      ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+  stored.resize(size);
+  EXPECT_EQ(stored.size(), bytes.size());
+  EXPECT_TRUE(stored == bytes);
+}
+
 TEST_F(ImportEndToEnd, AForeignFileIsNamedAndLeftAlone) {
   const auto result = ImportFile(
       "<?xml version=\"1.0\"?><!DOCTYPE Wrenfold_Preferences><Other_Tool_Preferences><Wrenfold>"
