@@ -55,7 +55,8 @@ for root in HKCU HKLM; do
   echo
   echo "== $key"
   if listing="$(wine reg query "$key" /s 2>/dev/null)"; then
-    printf '%s\n' "$listing" | tr -d '\r' | grep -v '^$'
+    # reg writes in the console's OEM code page.
+    printf '%s\n' "$listing" | tr -d '\r' | grep -av '^$' | iconv -f CP437 -t UTF-8
   else
     echo "(absent)"
   fi
