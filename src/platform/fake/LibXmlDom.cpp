@@ -5,6 +5,7 @@
 #include <libxml/tree.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -227,6 +228,9 @@ class LibXml2Parser final : public IXmlParser {
                                      const XmlLimits& limits) override {
     const std::string bytes = ReadWholeFile(fileName, limits);
     CheckXmlLimits(bytes, limits);
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+      throw EProgramError("The file is too large to be read.");
+    }
 
     InitializeOnce();
     std::unique_ptr<xmlParserCtxt, ContextFree> context(xmlNewParserCtxt());

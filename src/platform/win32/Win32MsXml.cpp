@@ -237,6 +237,7 @@ class MsXmlParser final : public IXmlParser {
       SetProperty(document, L"MaxXMLSize", static_cast<long>(limits.maxFileBytes / 1024 + 1));
     }
 
+    if (bytes.size() > 0xFFFFFFFFu) throw EProgramError("The file is too large to be read.");
     Variant source;
     SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
     if (array == nullptr) throw EProgramError("Not enough memory to read the file.");
