@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "platform/XmlDomTestParser.h"
+#include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
-#include "settings/Sections.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace importtest {
@@ -63,7 +63,7 @@ bool ImportFixture::Import(const std::string& contents) {
 
 namespace {
 std::string KeyOf(const std::string& section) {
-  return std::string(kProductKey) + (section.empty() ? "" : "\\" + section);
+  return std::string(kProductRegistryKey) + (section.empty() ? "" : "\\" + section);
 }
 }  // namespace
 

@@ -9,8 +9,8 @@
 #include "platform/Error.h"
 #include "platform/Services.h"
 #include "platform/XmlDomTestParser.h"
+#include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
-#include "settings/Sections.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace {
@@ -22,7 +22,7 @@ using testsupport::BinaryValue;
 using testsupport::DwordValue;
 using testsupport::StringValue;
 
-const std::string kProduct(kProductKey);
+const std::string kProduct(kProductRegistryKey);
 constexpr const char* kCaption = "Register Wrenfold";
 constexpr const char* kFailurePrefix =
     "Could not import the program configuration due to the following error:\r\n";
