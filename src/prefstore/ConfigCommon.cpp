@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/FolderPlaceholders.h"
 #include "common/Strings.h"
 #include "platform/Error.h"
 #include "platform/Ui.h"
@@ -130,10 +131,12 @@ bool TConfigBase::DeletePrefKey(const std::string& key) {
 
 void TConfigBase::SetPrefPath(const std::string& section, const std::string& name,
                               const std::string& path) {
-  std::string stored = Trim(path);
-  // PLACEHOLDERS: with PrefLocation plOnUSB, stored = InsertExeDrivePlaceholder(stored);
-  // otherwise stored = InsertFolderPlaceholders(stored).  The call goes here.
-  SetPrefString(section, name, stored);
+  // Placeholders keep a stored path valid when the folder or the drive letter
+  // differs on the machine that reads it.
+  const std::string trimmed = Trim(path);
+  SetPrefString(section, name,
+                PrefLocation == plOnUSB ? InsertExeDrivePlaceholder(trimmed)
+                                        : InsertFolderPlaceholders(trimmed));
 }
 
 std::string TConfigBase::GetPrefLocationName() const {

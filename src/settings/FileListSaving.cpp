@@ -16,7 +16,7 @@ std::string FileValueName(std::size_t index) { return "file " + std::to_string(i
 // Removes the section below the product key, then writes it anew.
 template <class Write>
 void ReplaceSection(TConfigManager& manager, const std::string& section, Write write) {
-  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductKey), kCanCreate, kReadOnly)) {
+  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate, kReadOnly)) {
     const KeyCloser closer(manager);
     manager.DeletePrefKey(section);
   }

@@ -1,7 +1,9 @@
 #include "settings/SectionKeys.h"
 
+#include "prefstore/ProductIdentity.h"
+
 std::string SectionKeyPath(std::string_view section) {
-  std::string path(kProductKey);
+  std::string path(kProductRegistryKey);
   path += '\\';
   path += section;
   return path;

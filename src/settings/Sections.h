@@ -53,6 +53,3 @@ inline constexpr std::array<std::string_view, 7> cfgDontAskNames = {
     "Check Drive Type",
     "Dont Show Command will not Work Warning",
 };
-
-// The product key; section key paths are this, a backslash and the name.
-inline constexpr std::string_view kProductKey = "Software\\Orlavex\\Wrenfold 4";

@@ -1,6 +1,7 @@
 #include "xmlimport/PrefsImportPass.h"
 
 #include "common/Strings.h"
+#include "prefstore/ProductIdentity.h"
 #include "settings/Sections.h"
 
 namespace {
@@ -34,7 +35,7 @@ void TPrefsImportPass::ReadDocumentElement(const platform::IXmlNode& documentEle
     const std::string name = child->Name();
     if (name == "#comment" || child->IsTextElement()) continue;
     if (AnsiLowerCase(name) != product) continue;
-    productKey_ = kProductKey;
+    productKey_ = kProductRegistryKey;
     ReadProduct(*child);
   }
 }

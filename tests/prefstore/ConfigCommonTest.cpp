@@ -6,6 +6,7 @@
 
 #include "RegistryDecorators.h"
 #include "StoreFixture.h"
+#include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -126,11 +127,8 @@ TEST_P(ConfigCommon, ReportsNameTheLocationAndTheScope) {
     const char* locationName;
     const char* scopeName;
   };
-  // The INI locations have no backend in this build yet and fail as an
-  // unknown location does.
+  // The INI opens' reports are tested with the INI opens.
   const Case cases[] = {
-      {plFile, cfgPerUserRoam, "File", "cfgPerUserRoam"},
-      {plOnUSB, cfgPerUserNonRoam, "On USB", "cfgPerUserNonRoam"},
       {7, 3, "", ""},
   };
   for (const Case& c : cases) {
@@ -200,13 +198,27 @@ TEST_P(ConfigCommon, BackendFailuresAreReportedAndTheStoreGoesOn) {
   EXPECT_EQ(UserValue("E"), testsupport::BinaryValue({}));
 }
 
-TEST_P(ConfigCommon, SetPrefPathStoresTheTrimmedPath) {
+TEST_P(ConfigCommon, SetPrefPathStoresTheTrimmedPathWithPlaceholders) {
+  // The roaming application-data folder as this registry's shell knows it.
+  std::string appData =
+      platform::ShellFolders().SpecialFolderPath(nullptr, platform::csidl::kAppData);
+  ASSERT_FALSE(appData.empty());
+  if (appData.back() != '\\') appData += '\\';
+  process.programFileName = "E:\\Tools\\Wrenfold\\RegisterWrenfold.exe";
+
   Open();
   store.SetPrefPath("General", "Path", " \t C:\\Data\\Wrenfold\\ \r\n");
   store.SetPrefPath("General", "Empty", "   ");
+  store.SetPrefPath("General", "Roaming", "  " + appData + "Orlavex\\x.txt\t");
+  PrefLocation = plOnUSB;  // read by each SetPrefPath, not only by the open
+  store.SetPrefPath("General", "OnUSB", " e:\\tools\\a.exe ");
+  PrefLocation = plRegistry;
   store.ClosePref();
   EXPECT_EQ(UserValue("Path"), StringValue("C:\\Data\\Wrenfold\\"));
   EXPECT_EQ(UserValue("Empty"), StringValue(""));
+  EXPECT_EQ(UserValue("Roaming"), StringValue("[CSIDL-APPDATA]Orlavex\\x.txt"));
+  EXPECT_EQ(UserValue("OnUSB"), StringValue("[ExeDrive]\\tools\\a.exe"));
+  EXPECT_TRUE(ui.boxes.empty());
   store.SetPrefPath("General", "Closed", "x");
   ExpectOneBox(nullptr, "Wrenfold.exe Error: SetPrefString",
                "SetPrefString: Error writing string to preferences: SetPrefString");

@@ -28,8 +28,11 @@ void SetMachineWide(bool on) {
 void StoreFixture::SetUp() {
 #ifdef _WIN32
   registry_ = GetParam().fake ? &fakeRegistry : &platform::win32::Registry();
+  services_->shellFolders = GetParam().fake ? static_cast<platform::IShellFolders*>(&shellFolders)
+                                            : &platform::win32::ShellFolders();
 #else
   registry_ = &fakeRegistry;
+  services_->shellFolders = &shellFolders;
 #endif
   services_->registry = registry_;
   services_->ui = &ui;

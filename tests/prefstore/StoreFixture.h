@@ -13,6 +13,7 @@
 #include "platform/Services.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "prefstore/ConfigCommon.h"
 #include "prefstore/PrefBackend.h"
@@ -81,6 +82,7 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
   platform::fake::FakeRegistry fakeRegistry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
+  platform::fake::FakeShellFolders shellFolders;
   TConfigBase store;
 
  private:
