@@ -1,13 +1,36 @@
 #pragma once
 // Fresh fakes for every service the common services reach, restored
-// afterwards, with the preferences placed beside the program or not.
+// afterwards, with a settings manager the event log can see, and the event
+// log's process-wide state cleared.
+#include "common/DateTimeLocale.h"
+#include "common/EventLog.h"
+#include "common/EventLogSettings.h"
 #include "common/SpecialFolders.h"
 #include "platform/Services.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
 
 namespace testsupport {
+
+// The settings manager's logging switches, and what was saved.
+class FakeEventLogSettings final : public IEventLogSettings {
+ public:
+  bool exists = true;
+  bool unusual = false;
+  bool debug = false;
+  // The two switches as each save of "Logs" found them.
+  std::vector<std::pair<bool, bool>> saves;
+
+  bool Exists() override { return exists; }
+  bool LogUnusualEvents() override { return unusual; }
+  bool LogDebugEvents() override { return debug; }
+  void SetLogUnusualEvents(bool on) override { unusual = on; }
+  void SetLogDebugEvents(bool on) override { debug = on; }
+  void SaveLogsSection() override { saves.emplace_back(unusual, debug); }
+};
 
 class CommonFakes {
  public:
@@ -15,14 +38,24 @@ class CommonFakes {
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
+  platform::fake::FakeLocale locale;
+  platform::fake::FakeFileSystem fileSystem;
+  FakeEventLogSettings settings;
 
-  CommonFakes() : savedSource_(SetPrefsOnUSBSource([] { return onUSB; })) {
+  CommonFakes()
+      : savedSource_(SetPrefsOnUSBSource([] { return onUSB; })),
+        savedSettings_(SetEventLogSettings(&settings)) {
     scope->ui = &ui;
     scope->process = &process;
     scope->shellFolders = &shellFolders;
+    scope->locale = &locale;
+    scope->fileSystem = &fileSystem;
     onUSB = false;
+    ClearEventLogState();
   }
   ~CommonFakes() {
+    ClearEventLogState();
+    SetEventLogSettings(savedSettings_);
     SetPrefsOnUSBSource(savedSource_);
     onUSB = false;
   }
@@ -33,7 +66,14 @@ class CommonFakes {
   static inline bool onUSB = false;
 
  private:
+  static void ClearEventLogState() {
+    EventLogFileName.clear();
+    EventLogTimeFormat.clear();
+    ResetDateTimeLocale();
+  }
+
   PrefsOnUSBSource savedSource_;
+  IEventLogSettings* savedSettings_;
 };
 
 }  // namespace testsupport

@@ -12,6 +12,8 @@ void InstallServices() {
   services.registry = &Registry();
   services.privateProfile = &PrivateProfile();
   services.shellFolders = &ShellFolders();
+  services.locale = &Locale();
+  services.fileSystem = &FileSystem();
   services.xml = &XmlParser();
 }
 

@@ -21,6 +21,8 @@ IFontProvider& Fonts();
 IRegistry& Registry();
 IPrivateProfile& PrivateProfile();
 IShellFolders& ShellFolders();
+ILocale& Locale();
+IFileSystem& FileSystem();
 IXmlParser& XmlParser();
 
 // Installs every Win32 service; the program calls it first thing.

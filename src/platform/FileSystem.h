@@ -1,0 +1,58 @@
+#pragma once
+// Files and folders as the event log and directory creation use them.  Every
+// failure comes back as its Win32 error code, taken at the failing call, so
+// nothing in between can overwrite it.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Win32 error codes under names that cannot collide with <windows.h> macros.
+namespace winerr {
+constexpr std::uint32_t kSuccess = 0;
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;
+constexpr std::uint32_t kAccessDenied = 5;
+constexpr std::uint32_t kWriteFault = 29;
+constexpr std::uint32_t kSharingViolation = 32;
+constexpr std::uint32_t kInvalidName = 123;
+constexpr std::uint32_t kAlreadyExists = 183;
+}  // namespace winerr
+
+// A file open for appending; closed when released if Close was not called.
+class IAppendFile {
+ public:
+  virtual ~IAppendFile() = default;
+  // Writes all of `bytes` at the end of the file.
+  virtual std::uint32_t Write(std::string_view bytes) = 0;
+  // Closes the file, reporting what closing said; the file is closed after
+  // this whatever the result.
+  virtual std::uint32_t Close() = 0;
+};
+
+struct AppendOpenResult {
+  std::unique_ptr<IAppendFile> file;  // null when the open failed
+  std::uint32_t error = winerr::kSuccess;
+};
+
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+
+  // CreateFileA for writing with OPEN_ALWAYS and FILE_SHARE_READ, positioned
+  // at the end: an existing file is appended to, a missing one created in an
+  // existing folder.  Another writer holding the file makes the open fail.
+  virtual AppendOpenResult OpenForAppend(const std::string& path) = 0;
+  // CreateDirectoryA with default security: one level, the parent must exist.
+  virtual std::uint32_t MakeDirectory(const std::string& path) = 0;
+  // True when the path names an existing folder (a trailing backslash allowed).
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  // FormatMessageA's system text for an error code, as the system gives it
+  // (usually ending in a full stop and CR LF); empty when it has none.
+  virtual std::string ErrorMessage(std::uint32_t code) = 0;
+  virtual void Sleep(unsigned milliseconds) = 0;
+};
+
+}  // namespace platform
