@@ -27,6 +27,9 @@ class IShellFolders {
   // SHGetSpecialFolderLocation + SHGetPathFromIDListA: the folder's path as
   // the shell spells it, or empty when the shell cannot resolve the number.
   virtual std::string SpecialFolderPath(WindowHandle owner, int folder) = 0;
+  // SHGetFolderPathA with no user token, for the folder's current path: the
+  // path as the shell spells it, or empty when the call fails.
+  virtual std::string FolderPath(WindowHandle owner, int folder) = 0;
   // GetTempPathA: the temporary folder as the system gives it (normally with
   // its trailing backslash), or empty when the call fails.
   virtual std::string TempPath() = 0;

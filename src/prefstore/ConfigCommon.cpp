@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 #include "prefstore/IniFileObject.h"
 #include "prefstore/PrefBackend.h"
+#include "prefstore/PrefFileOpen.h"
 #include "prefstore/PrefRegistryOpen.h"
 #include "prefstore/ProductIdentity.h"
 #include "prefstore/RegistryObject.h"
@@ -66,8 +67,8 @@ bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canC
     switch (PrefLocation) {
       case plRegistry: opened = OpenRegistryPref(*this, scope, key, canCreate, readOnly); break;
       case plRegistryDirect: opened = OpenRegistryDirectPref(*this, scope, key, canCreate); break;
-      // plFile and plOnUSB open the INI backend, which this build does not
-      // have yet: until it comes, they fail as an unknown location does.
+      case plFile: opened = OpenFilePref(*this, scope); break;
+      case plOnUSB: opened = OpenOnUSBPref(*this); break;
       default: break;
     }
   } catch (const EProgramError& error) {

@@ -40,6 +40,22 @@ TEST_P(ShellFoldersConformance, UnknownFolderNumberIsEmpty) {
   EXPECT_EQ(folders.SpecialFolderPath(nullptr, 0x7F), "");
 }
 
+// The two ways of asking name the same application-data folders.
+TEST_P(ShellFoldersConformance, FolderPathAgreesWithSpecialFolderPath) {
+  const auto withoutBackslash = [](std::string path) {
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+  };
+  for (int folder : {platform::csidl::kAppData, platform::csidl::kLocalAppData,
+                     platform::csidl::kCommonAppData}) {
+    const std::string path = folders.FolderPath(nullptr, folder);
+    EXPECT_TRUE(IsAbsolute(path)) << folder << ": " << path;
+    EXPECT_EQ(withoutBackslash(path), withoutBackslash(folders.SpecialFolderPath(nullptr, folder)))
+        << folder;
+  }
+  EXPECT_EQ(folders.FolderPath(nullptr, 0x7F), "");
+}
+
 TEST_P(ShellFoldersConformance, TempPathIsAbsoluteWithTrailingBackslash) {
   const std::string path = folders.TempPath();
   EXPECT_TRUE(IsAbsolute(path)) << path;

@@ -31,6 +31,10 @@ class FakeShellFolders final : public IShellFolders {
     const auto found = folders.find(folder);
     return found == folders.end() ? std::string() : found->second;
   }
+  // The same folders as SpecialFolderPath: the shell gives one answer to both.
+  std::string FolderPath(WindowHandle owner, int folder) override {
+    return SpecialFolderPath(owner, folder);
+  }
   std::string TempPath() override { return tempPath; }
 };
 

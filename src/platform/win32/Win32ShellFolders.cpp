@@ -30,6 +30,15 @@ class Win32ShellFolders final : public IShellFolders {
     return buffer;
   }
 
+  std::string FolderPath(WindowHandle owner, int folder) override {
+    char buffer[MAX_PATH + 1] = {};
+    if (FAILED(SHGetFolderPathA(static_cast<HWND>(owner), folder, nullptr, SHGFP_TYPE_CURRENT,
+                                buffer))) {
+      return {};
+    }
+    return buffer;
+  }
+
   std::string TempPath() override {
     std::vector<char> buffer(MAX_PATH, '\0');
     DWORD length = GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
