@@ -52,6 +52,9 @@ class IFileSystem {
   // FormatMessageA's system text for an error code, as the system gives it
   // (usually ending in a full stop and CR LF); empty when it has none.
   virtual std::string ErrorMessage(std::uint32_t code) = 0;
+  // GetLastError: the calling thread's last error code, for a report of a
+  // failure that carries no code of its own.
+  virtual std::uint32_t LastError() = 0;
   virtual void Sleep(unsigned milliseconds) = 0;
 };
 

@@ -15,3 +15,7 @@ extern std::uint8_t PrefLocation;
 
 // "Registry", "File", "On USB"; empty for plRegistryDirect and unknown values.
 std::string PrefLocationDisplayName(std::uint8_t location);
+
+// Program start: lets the common services, which sit below the store, see
+// whether preferences live beside the program.
+void InitPrefsLocationRtns();

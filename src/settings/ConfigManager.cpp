@@ -93,6 +93,7 @@ std::int32_t TConfigManager::fontStyleToInt(const TFontStyles& style) {
 void CreateConfigMgr() {
   ConfigMgr = std::make_unique<TConfigManager>();
   SetMachineWidePrefsSource([] { return ConfigMgr && ConfigMgr->MachineWidePrefs; });
+  ConnectConfigMgrToEventLog();
 }
 
 void FreeConfigMgr() { ConfigMgr.reset(); }

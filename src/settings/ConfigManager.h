@@ -277,3 +277,5 @@ class TConfigManager : public TConfigBase {
 extern std::unique_ptr<TConfigManager> ConfigMgr;
 void CreateConfigMgr();
 void FreeConfigMgr();
+// Lets the event log read and switch off ConfigMgr's logging switches.
+void ConnectConfigMgrToEventLog();

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "common/Strings.h"
+#include "common/SystemErrorText.h"
+#include "platform/FileSystem.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "prefstore/ProductIdentity.h"
-#include "settings/LastOsError.h"
 #include "settings/SectionWriting.h"
 
 namespace {
@@ -35,11 +36,11 @@ void TConfigManager::saveFiles() {
   } catch (...) {
     // The store reports its own errors; what reaches here came from below it,
     // after the key was closed.  The old list may already be gone.
-    platform::ShowMessageBox(
-        platform::ApplicationWindow(),
-        "Error saving files (ConfigManager.saveFiles): \r\n" + LastOsErrorText(),
-        std::string(kProductExeName) + " saveFiles Error",
-        platform::mb::kIconError | platform::mb::kSetForeground);
+    platform::ShowMessageBox(platform::ApplicationWindow(),
+                             "Error saving files (ConfigManager.saveFiles): \r\n" +
+                                 SystemMessage(platform::FileSystem().LastError()),
+                             std::string(kProductExeName) + " saveFiles Error",
+                             platform::mb::kIconError | platform::mb::kSetForeground);
   }
 }
 

@@ -1,10 +1,13 @@
 #include "shell/Main.h"
 
+#include "common/DateTimeLocale.h"
+#include "common/EventLog.h"
 #include "common/Strings.h"
 #include "platform/CommandLine.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "prefstore/PrefsLocationRtns.h"
 #include "settings/ConfigManager.h"
 #include "xmlimport/ImpExpRegXML.h"
 
@@ -67,6 +70,7 @@ void TMainWin::FormCreate() {
   ImportFile.clear();
   ImportPath.clear();
   CreateConfigMgr();
+  ConfigureEventLog(ConfigMgr->LogsPath, ConfigMgr->EventsFile, ConfigMgr->LogFormat);
 
   for (const std::string& argument :
        platform::SplitArguments(platform::Process().RawCommandLine())) {
@@ -85,6 +89,8 @@ void RunImport(const std::string& fileName) {
 }
 
 int RunProgram() {
+  InitDateTimeLocale();
+  InitPrefsLocationRtns();
   platform::IUserInterface& ui = platform::Ui();
 
   const platform::WindowHandle application = ui.CreateApplicationWindow(kApplicationTitle);

@@ -6,7 +6,6 @@
 
 #include "SettingsEnvironment.h"
 #include "settings/ConfigManager.h"
-#include "settings/LastOsError.h"
 #include "support/RegistryProbe.h"
 
 namespace settingstest {
@@ -116,11 +115,10 @@ TEST(SaveFiles, FailureAfterTheDeleteShowsOneBoxAndTheSaveGoesOn) {
   manager.FileList = {"D:\\a.txt", "D:\\b.txt", "D:\\c.txt"};
   const auto application = reinterpret_cast<platform::WindowHandle>(0x4321);
   platform::SetApplicationWindow(application);
-  const LastOsErrorTextSource saved =
-      SetLastOsErrorTextSource([] { return std::string("Not enough memory.\r\n"); });
+  env.store.fileSystem.lastError = 8;
+  env.store.fileSystem.messages[8] = "Not enough memory resources are available.\r\n";
 
   manager.saveSettings(cfgAll);
-  SetLastOsErrorTextSource(saved);
   platform::SetApplicationWindow(nullptr);
 
   const std::string key = kProduct + "\\Files";
@@ -128,7 +126,9 @@ TEST(SaveFiles, FailureAfterTheDeleteShowsOneBoxAndTheSaveGoesOn) {
   ASSERT_EQ(env.store.ui.boxes.size(), 1u);
   const auto& box = env.store.ui.boxes[0];
   EXPECT_EQ(box.caption, "Wrenfold.exe saveFiles Error");
-  EXPECT_EQ(box.text, "Error saving files (ConfigManager.saveFiles): \r\nNot enough memory.\r\n");
+  EXPECT_EQ(box.text,
+            "Error saving files (ConfigManager.saveFiles): \r\n"
+            "Not enough memory resources are available");
   EXPECT_EQ(box.flags, 0x10010u);
   EXPECT_EQ(box.owner, application);
   // Nothing stays open, and the sections after "Files" were still saved.

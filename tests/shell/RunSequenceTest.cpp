@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "common/DateTimeLocale.h"
+#include "common/EventLog.h"
+#include "common/SpecialFolders.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "settings/ConfigManager.h"
@@ -99,6 +102,28 @@ TEST(RunSequence, RealWindowsOnTheDisplay) {
   ExpectToolWindowDuringRunOnly(platform::win32::UserInterface());
 }
 #endif
+
+TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
+  testsupport::FakeStore env;
+  EventLogTimeFormat = "stale";
+  EXPECT_EQ(RunProgram(), 0);
+  EXPECT_EQ(EventLogFileName,
+            "C:\\Users\\Ann\\AppData\\Local\\Orlavex\\RegisterWrenfold.exe_Events.log");
+  EXPECT_EQ(EventLogTimeFormat, "");
+  EventLogFileName.clear();
+  ResetDateTimeLocale();
+}
+
+TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
+  testsupport::FakeStore env;
+  SetPrefsOnUSBSource(nullptr);
+  EXPECT_EQ(RunProgram(), 0);
+  PrefLocation = plOnUSB;
+  EXPECT_EQ(GetMyDocumentsDir(), "C:\\Program Files\\Wrenfold\\Data\\Documents\\");
+  PrefLocation = plRegistry;
+  EXPECT_EQ(GetMyDocumentsDir(), "C:\\Users\\Ann\\Documents\\");
+  ResetDateTimeLocale();
+}
 
 TEST(RunSequence, CompletesWithoutAnyWindow) {
   testsupport::FakeStore env;

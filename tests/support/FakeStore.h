@@ -1,11 +1,15 @@
 #pragma once
-// Installs a fresh in-memory registry, user interface, process, shell folders
-// and fonts for a test of the preference store or anything that writes through
-// it, and restores the previous services and the preference location afterwards.
+// Installs fresh fakes of every service but the XML parser and the private
+// profile (a registry, user interface, process, shell folders, fonts, file
+// system and locale) for a test of the preference store or anything that
+// writes through it, and restores the previous services and the preference
+// location afterwards.
 #include <cstdint>
 
 #include "platform/Services.h"
+#include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeFonts.h"
+#include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
@@ -21,6 +25,8 @@ struct FakeStore {
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
   platform::fake::FakeFonts fonts;
+  platform::fake::FakeFileSystem fileSystem;
+  platform::fake::FakeLocale locale;
   const std::uint8_t savedLocation = PrefLocation;
 
   FakeStore() {
@@ -29,6 +35,8 @@ struct FakeStore {
     scope->process = &process;
     scope->shellFolders = &shellFolders;
     scope->fonts = &fonts;
+    scope->fileSystem = &fileSystem;
+    scope->locale = &locale;
   }
   ~FakeStore() { PrefLocation = savedLocation; }
   FakeStore(const FakeStore&) = delete;

@@ -23,6 +23,7 @@ class FakeFileSystem final : public IFileSystem {
   std::set<std::string, NoCase> directories;
   std::map<std::string, std::string, NoCase> files;
   std::map<std::uint32_t, std::string> messages;
+  std::uint32_t lastError = winerr::kSuccess;
   // Injected into every write or close while non-zero.
   std::uint32_t writeError = winerr::kSuccess;
   std::uint32_t closeError = winerr::kSuccess;
@@ -45,6 +46,7 @@ class FakeFileSystem final : public IFileSystem {
   std::uint32_t MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   std::string ErrorMessage(std::uint32_t code) override;
+  std::uint32_t LastError() override { return lastError; }
   void Sleep(unsigned milliseconds) override;
 
  private:

@@ -69,6 +69,8 @@ class Win32FileSystem final : public IFileSystem {
     return std::string(buffer, length);
   }
 
+  std::uint32_t LastError() override { return GetLastError(); }
+
   void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }
 };
 
