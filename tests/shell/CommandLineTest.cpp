@@ -77,9 +77,9 @@ TEST(SplitArguments, QuotesGroupWithoutEscapes) {
 }
 
 TEST(ProcessParam, SwitchInTheProgramPathIsFoundFirst) {
-  // The value is taken after the first occurrence in the whole line, program
-  // path included: a folder named "/ic" is not possible, but "x/ICy" in a
-  // quoted program path would be found first.
+  // The switch is looked for in the whole line, program path included, and a
+  // forward slash is a path separator too: a program started from
+  // C:\odd/ICdir\ finds "/IC" in its own path first.
   testsupport::FakeStore env;
   env.process.commandLine = "\"C:\\odd/ICdir\\prog.exe\" /ICprefs.xml";
   TMainWin form;
