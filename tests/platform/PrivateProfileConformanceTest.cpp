@@ -25,9 +25,8 @@ struct Implementation {
 class PrivateProfileConformance : public testing::TestWithParam<Implementation> {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() / ("wf-profile-" + std::string(GetParam().name) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = fs::temp_directory_path() /
+              ("wf-profile-" + std::string(GetParam().name) + "-" + TestName());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     file_ = (folder_ / "Test.ini").string();
@@ -35,6 +34,14 @@ class PrivateProfileConformance : public testing::TestWithParam<Implementation> 
   void TearDown() override { fs::remove_all(folder_); }
 
   IPrivateProfile& profile() { return GetParam().get(); }
+  // A parameterised test's name holds a "/", which must not become a folder.
+  static std::string TestName() {
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name) {
+      if (c == '/') c = '-';
+    }
+    return name;
+  }
   std::string Read(const std::string& section, const std::string& name, std::size_t size = 2048) {
     return profile().ReadString(section, name, "DEF", file_, size);
   }
