@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "platform/Error.h"
 #include "platform/XmlDom.h"
@@ -56,30 +58,74 @@ struct FileCloser {
   }
 };
 
-// The whole file, its size checked before any of it is read.  The parser gets
-// these bytes rather than the file's name, so it has no location to resolve
-// anything against and reads exactly what was checked.
-std::string ReadWholeFile(const std::string& fileName, const XmlLimits& limits) {
+// SafeArrayAccessData for as long as the bytes are in use.
+class ArrayData {
+ public:
+  explicit ArrayData(SAFEARRAY* array) : array_(array) {
+    Check(SafeArrayAccessData(array_, &data_), "SafeArrayAccessData");
+  }
+  ~ArrayData() { SafeArrayUnaccessData(array_); }
+  ArrayData(const ArrayData&) = delete;
+  ArrayData& operator=(const ArrayData&) = delete;
+
+  char* get() const { return static_cast<char*>(data_); }
+
+ private:
+  SAFEARRAY* array_;
+  void* data_ = nullptr;
+};
+
+// A byte array of `count` bytes, owned by `owner`.
+SAFEARRAY* NewByteArray(ULONG count, Variant& owner) {
+  SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, count);
+  if (array == nullptr) throw EProgramError("Not enough memory to read the file.");
+  owner.get().vt = VT_ARRAY | VT_UI1;
+  owner.get().parray = array;
+  return array;
+}
+
+// The whole file as the byte array that the parser loads, its size checked
+// before any of it is read and its content before the parser sees it.  The
+// parser gets these bytes rather than the file's name, so it has no location
+// to resolve anything against and reads exactly what was checked.  The file
+// is read straight into the array: a second copy would add the file's size to
+// the peak memory of the load.
+void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant& source) {
   FileCloser file{CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (file.handle == INVALID_HANDLE_VALUE) throw EProgramError(SystemErrorText(GetLastError()));
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.handle, &size)) throw EProgramError(SystemErrorText(GetLastError()));
   CheckXmlFileSize(static_cast<std::uint64_t>(size.QuadPart), limits);
-
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD read = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-    if (!ReadFile(file.handle, bytes.data() + done, chunk, &read, nullptr)) {
-      throw EProgramError(SystemErrorText(GetLastError()));
-    }
-    if (read == 0) break;  // the file shrank meanwhile
-    done += read;
+  if (static_cast<std::uint64_t>(size.QuadPart) > 0xFFFFFFFFu) {
+    throw EProgramError("The file is too large to be read.");
   }
-  bytes.resize(done);
-  return bytes;
+
+  const auto total = static_cast<ULONG>(size.QuadPart);
+  SAFEARRAY* array = NewByteArray(total, source);
+  ULONG done = 0;
+  {
+    const ArrayData bytes(array);
+    while (done < total) {
+      DWORD read = 0;
+      const DWORD chunk = std::min<ULONG>(total - done, 1u << 24);
+      if (!ReadFile(file.handle, bytes.get() + done, chunk, &read, nullptr)) {
+        throw EProgramError(SystemErrorText(GetLastError()));
+      }
+      if (read == 0) break;  // the file shrank meanwhile
+      done += read;
+    }
+    CheckXmlLimits(std::string_view(bytes.get(), done), limits);
+    if (done == total) return;
+  }
+  // The file shrank meanwhile: the parser gets what was read and checked.
+  Variant shorter;
+  {
+    const ArrayData from(array);
+    const ArrayData to(NewByteArray(done, shorter));
+    if (done != 0) std::memcpy(to.get(), from.get(), done);
+  }
+  std::swap(source.get(), shorter.get());
 }
 
 class MsXmlNode final : public IXmlNode {
@@ -220,8 +266,8 @@ class MsXmlParser final : public IXmlParser {
  public:
   std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
                                      const XmlLimits& limits) override {
-    const std::string bytes = ReadWholeFile(fileName, limits);
-    CheckXmlLimits(bytes, limits);
+    Variant source;
+    ReadWholeFile(fileName, limits, source);
 
     EnsureComInitialized();
     ComPtr<IXMLDOMDocument> document = CreateDocument();
@@ -236,17 +282,6 @@ class MsXmlParser final : public IXmlParser {
       // In blocks of 1024 characters; a character takes at least one byte.
       SetProperty(document, L"MaxXMLSize", static_cast<long>(limits.maxFileBytes / 1024 + 1));
     }
-
-    if (bytes.size() > 0xFFFFFFFFu) throw EProgramError("The file is too large to be read.");
-    Variant source;
-    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
-    if (array == nullptr) throw EProgramError("Not enough memory to read the file.");
-    source.get().vt = VT_ARRAY | VT_UI1;
-    source.get().parray = array;  // owned by `source` from here
-    void* data = nullptr;
-    Check(SafeArrayAccessData(array, &data), "SafeArrayAccessData");
-    if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
-    SafeArrayUnaccessData(array);
 
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT result = document->load(source.get(), &loaded);
