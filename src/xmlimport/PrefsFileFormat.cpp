@@ -1,5 +1,7 @@
 #include "xmlimport/PrefsFileFormat.h"
 
+#include <algorithm>
+
 #include "common/Strings.h"
 #include "settings/Sections.h"
 
@@ -15,7 +17,16 @@ struct Replacement {
 template <std::size_t N>
 std::string ReplaceInTurn(std::string_view text, const Replacement (&steps)[N]) {
   std::string result(text);
-  for (const Replacement& step : steps) result = ReplaceAll(result, step.from, step.to);
+  for (const Replacement& step : steps) {
+    // Most names and texts hold at most the underscore: a step that finds
+    // nothing costs a search, and a character for a character no copy.
+    if (result.find(step.from) == std::string::npos) continue;
+    if (step.from.size() == 1 && step.to.size() == 1) {
+      std::replace(result.begin(), result.end(), step.from[0], step.to[0]);
+    } else {
+      result = ReplaceAll(result, step.from, step.to);
+    }
+  }
   return result;
 }
 

@@ -128,9 +128,28 @@ void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
   std::swap(source.get(), shorter.get());
 }
 
+// The name of the attribute asked for last, as a BSTR: the import asks every
+// value element for the same attribute, and one BSTR per document instead of
+// one per value saves a conversion and an allocation each time.
+class AttributeName {
+ public:
+  BSTR For(std::string_view name) {
+    if (bstr_.get() == nullptr || name != name_) {
+      name_.assign(name);
+      bstr_.Assign(ToWide(name));
+    }
+    return bstr_.get();
+  }
+
+ private:
+  std::string name_;
+  Bstr bstr_;
+};
+
 class MsXmlNode final : public IXmlNode {
  public:
-  explicit MsXmlNode(ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
+  MsXmlNode(ComPtr<IXMLDOMNode> node, AttributeName& attributeName)
+      : node_(std::move(node)), attributeName_(attributeName) {}
 
   std::string Name() const override {
     Bstr name;
@@ -141,13 +160,13 @@ class MsXmlNode final : public IXmlNode {
   std::unique_ptr<IXmlNode> FirstChild() const override {
     ComPtr<IXMLDOMNode> child;
     Check(node_->get_firstChild(child.Out()), "firstChild");
-    return Wrap(std::move(child));
+    return Wrap(std::move(child), attributeName_);
   }
 
   std::unique_ptr<IXmlNode> NextSibling() const override {
     ComPtr<IXMLDOMNode> sibling;
     Check(node_->get_nextSibling(sibling.Out()), "nextSibling");
-    return Wrap(std::move(sibling));
+    return Wrap(std::move(sibling), attributeName_);
   }
 
   bool IsTextElement() const override { return static_cast<bool>(OnlyTextChild()); }
@@ -163,16 +182,15 @@ class MsXmlNode final : public IXmlNode {
   std::optional<std::string> Attribute(std::string_view name) const override {
     const ComPtr<IXMLDOMElement> element = node_.As<IXMLDOMElement>(IID_IXMLDOMElement);
     if (!element) return std::nullopt;
-    const Bstr wanted(ToWide(name));
     Variant value;
-    Check(element->getAttribute(wanted.get(), value.Out()), "getAttribute");
+    Check(element->getAttribute(attributeName_.For(name), value.Out()), "getAttribute");
     if (!value.IsString()) return std::nullopt;  // VT_NULL: no such attribute
     return ToAnsi(value.View());
   }
 
-  static std::unique_ptr<IXmlNode> Wrap(ComPtr<IXMLDOMNode> node) {
+  static std::unique_ptr<IXmlNode> Wrap(ComPtr<IXMLDOMNode> node, AttributeName& attributeName) {
     if (!node) return nullptr;
-    return std::make_unique<MsXmlNode>(std::move(node));
+    return std::make_unique<MsXmlNode>(std::move(node), attributeName);
   }
 
  private:
@@ -192,6 +210,8 @@ class MsXmlNode final : public IXmlNode {
   }
 
   ComPtr<IXMLDOMNode> node_;
+  // Owned by the document, which every node refers into and outlives.
+  AttributeName& attributeName_;
 };
 
 class MsXmlDocument final : public IXmlDocument {
@@ -210,11 +230,12 @@ class MsXmlDocument final : public IXmlDocument {
   std::unique_ptr<IXmlNode> DocumentElement() const override {
     ComPtr<IXMLDOMElement> element;
     Check(document_->get_documentElement(element.Out()), "documentElement");
-    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode));
+    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode), attributeName_);
   }
 
  private:
   ComPtr<IXMLDOMDocument> document_;
+  mutable AttributeName attributeName_;
 };
 
 ComPtr<IXMLDOMDocument> CreateDocument() {

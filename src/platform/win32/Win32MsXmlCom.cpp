@@ -29,8 +29,13 @@ void EnsureComInitialized() { static ComApartment apartment; }
 std::string ToAnsi(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  // Names and values are short: one conversion into a buffer on the stack
+  // serves them, and only a text that does not fit is measured first.
+  char buffer[512];
+  int length =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, buffer, sizeof buffer, nullptr, nullptr);
+  if (length > 0) return std::string(buffer, static_cast<std::size_t>(length));
+  length = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string ansi(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), length, nullptr, nullptr);
   return ansi;

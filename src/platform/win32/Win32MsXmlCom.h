@@ -63,6 +63,10 @@ class Bstr {
   Bstr& operator=(const Bstr&) = delete;
 
   BSTR get() const { return b_; }
+  void Assign(std::wstring_view text) {
+    SysFreeString(
+        std::exchange(b_, SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))));
+  }
   BSTR* Out() {
     SysFreeString(std::exchange(b_, nullptr));
     return &b_;
