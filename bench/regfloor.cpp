@@ -8,8 +8,9 @@
 // the machine key may be written: the writability probe, the key created,
 // one set per value.  Keys under HKEY_CURRENT_USER are written through the
 // layering rule: the machine's key opened for reading, the user's key
-// created, and per value a query of the user's key, a query with data of the
-// machine's key when that is open, and the set when the values differ.
+// created, and per value a query with data of the machine's key when that is
+// open, a query of the user's key only when the machine holds the new value,
+// and the set when the user's key needs it.
 //
 // Reads only what bench/generate.py writes: UTF-16 with a byte order mark,
 // names and texts without quotes or backslashes.
@@ -136,15 +137,15 @@ void WriteUserKey(const Key& key) {
   std::vector<BYTE> held(4096);
   for (const Value& value : key.values) {
     bool write = true;
-    if (RegQueryValueExA(user, value.name.c_str(), nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS &&
-        machine != nullptr) {
+    if (machine != nullptr) {
       DWORD type = REG_NONE;
       DWORD size = static_cast<DWORD>(held.size());
-      write = RegQueryValueExA(machine, value.name.c_str(), nullptr, &type, held.data(), &size) !=
-                  ERROR_SUCCESS ||
-              type != value.type || size != value.data.size() ||
-              std::memcmp(held.data(), value.data.data(), size) != 0;
+      const bool machineEqual = RegQueryValueExA(machine, value.name.c_str(), nullptr, &type,
+                                                 held.data(), &size) == ERROR_SUCCESS &&
+                                type == value.type && size == value.data.size() &&
+                                std::memcmp(held.data(), value.data.data(), size) == 0;
+      write = !machineEqual || RegQueryValueExA(user, value.name.c_str(), nullptr, nullptr, nullptr,
+                                                nullptr) == ERROR_SUCCESS;
     }
     if (write) {
       RegSetValueExA(user, value.name.c_str(), 0, value.type, value.data.data(),

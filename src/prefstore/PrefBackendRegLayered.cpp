@@ -2,10 +2,13 @@
 
 template <class MachineHolds>
 bool TPrefBackendRegLayered::UserWriteNeeded(const std::string& name, MachineHolds machineHolds) {
-  // One query of the user's key, one read of the machine's: a machine value
-  // that is missing, of another type or unreadable differs from the new one.
-  if (User().Query(name, nullptr, nullptr, nullptr) == platform::reg::kSuccess) return true;
-  return !machineHolds(Machine());
+  // The machine's key is asked first: a machine value that is missing, of
+  // another type, unreadable or different means a write whatever the user's
+  // key holds, so the user's key is asked only when the machine holds exactly
+  // the new value.  A fresh import thus costs one read and the write, and
+  // nothing is read at all when there is no machine key.
+  if (!machineHolds(Machine())) return true;
+  return User().Query(name, nullptr, nullptr, nullptr) == platform::reg::kSuccess;
 }
 
 std::int32_t TPrefBackendRegLayered::GetPrefInteger(const std::string&, const std::string& name,

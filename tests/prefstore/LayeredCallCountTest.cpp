@@ -1,5 +1,6 @@
-// A layered set asks the registry only what its rule needs: the user's key
-// once, the machine's key once with the data, and the write.
+// A layered set asks the registry only what its rule needs: the machine's key
+// once with the data, the user's key only when the machine holds the new
+// value, and the write.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,9 +18,10 @@ using testsupport::RegValue;
 using testsupport::StringValue;
 
 using Calls = std::vector<std::string>;
-const Calls kUserHasIt = {"QueryValue", "SetValue"};
-const Calls kMachineDiffers = {"QueryValue", "QueryValue+data", "SetValue"};
-const Calls kMachineEqual = {"QueryValue", "QueryValue+data"};
+const Calls kMachineDiffers = {"QueryValue+data", "SetValue"};
+const Calls kMachineEqual = {"QueryValue+data", "QueryValue"};
+const Calls kMachineEqualUserHasIt = {"QueryValue+data", "QueryValue", "SetValue"};
+const Calls kNoMachineKey = {"SetValue"};
 
 struct CountCase {
   const char* what;
@@ -36,7 +38,9 @@ TEST_P(LayeredCallCount, ASetCostsAtMostThreeCalls) {
   const std::string longText(6000, 'x');
   const CountCase cases[] = {
       {"integer, user has it", DwordValue(5), DwordValue(7),
-       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); }, kUserHasIt},
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); }, kMachineEqualUserHasIt},
+      {"integer, user has it, machine differs", DwordValue(5), DwordValue(7),
+       [](TConfigBase& s) { s.SetPrefInteger("General", "V", 6); }, kMachineDiffers},
       {"integer, machine differs",
        DwordValue(5),
        {},
@@ -57,7 +61,7 @@ TEST_P(LayeredCallCount, ASetCostsAtMostThreeCalls) {
        {},
        {},
        [](TConfigBase& s) { s.SetPrefInteger("General", "V", 5); },
-       kUserHasIt},
+       kNoMachineKey},
       {"boolean, machine equal",
        DwordValue(1),
        {},
@@ -93,7 +97,7 @@ TEST_P(LayeredCallCount, ASetCostsAtMostThreeCalls) {
        StringValue(longText),
        {},
        [&](TConfigBase& s) { s.SetPrefString("General", "V", longText); },
-       {"QueryValue", "QueryValue+data", "QueryValue+data"}},
+       {"QueryValue+data", "QueryValue+data", "QueryValue"}},
   };
   for (const CountCase& c : cases) {
     SCOPED_TRACE(c.what);
