@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "RegistryDecorators.h"
 #include "StoreFixture.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
+#include "support/RegistryDecorators.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ TEST_P(ConfigCommon, ReportsNameTheLocationAndTheScope) {
 }
 
 TEST_P(ConfigCommon, AnOpenThatRaisesIsReportedWithItsMessage) {
-  storetest::RaisingRegistry raising(Registry(), "CreateKey", "The registry is gone");
+  testsupport::RaisingRegistry raising(Registry(), "CreateKey", "The registry is gone");
   services_->registry = &raising;
   PrefLocation = plRegistryDirect;
   EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, false));

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "RegistryDecorators.h"
 #include "StoreFixture.h"
+#include "support/RegistryDecorators.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ TEST_P(LayeredCallCount, ASetCostsAtMostThreeCalls) {
     if (c.machine) PutMachine("V", *c.machine);
     if (c.user) PutUser("V", *c.user);
     Open();
-    storetest::CountingRegistry counting(Registry());
+    testsupport::CountingRegistry counting(Registry());
     services_->registry = &counting;
     // The registry objects took their registry at the open; count through a
     // fresh open on the counting one.

@@ -7,7 +7,7 @@
 #include "platform/Error.h"
 #include "platform/Registry.h"
 
-namespace storetest {
+namespace testsupport {
 
 class ForwardingRegistry : public platform::IRegistry {
  public:
@@ -117,4 +117,4 @@ class RightsLimitingRegistry final : public ForwardingRegistry {
   std::uint32_t granted_;
 };
 
-}  // namespace storetest
+}  // namespace testsupport
