@@ -28,12 +28,7 @@ using testsupport::ReadFile;
 
 constexpr const char* kKey = "Software\\Orlavex\\Wrenfold 4\\General";
 
-struct FileHandleTraits {
-  using Type = HANDLE;
-  static Type Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Type handle) { CloseHandle(handle); }
-};
-using FileHandle = platform::win32::UniqueHandle<FileHandleTraits>;
+using platform::win32::FileHandle;
 
 bool machineWide = false;
 

@@ -1,6 +1,8 @@
 #pragma once
 // One small owner for every kind of Win32 handle: a traits type names the
 // handle type, its "nothing" value and how it is released.
+#include <windows.h>
+
 #include <utility>
 
 namespace platform::win32 {
@@ -33,5 +35,13 @@ class UniqueHandle {
  private:
   Type handle_ = Traits::Invalid();
 };
+
+// A handle from CreateFile, which answers INVALID_HANDLE_VALUE for none.
+struct FileHandleTraits {
+  using Type = HANDLE;
+  static Type Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Type handle) { CloseHandle(handle); }
+};
+using FileHandle = UniqueHandle<FileHandleTraits>;
 
 }  // namespace platform::win32

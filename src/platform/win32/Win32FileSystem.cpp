@@ -8,13 +8,6 @@ namespace platform::win32 {
 
 namespace {
 
-struct FileHandleTraits {
-  using Type = HANDLE;
-  static Type Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Type handle) { CloseHandle(handle); }
-};
-using FileHandle = UniqueHandle<FileHandleTraits>;
-
 class Win32AppendFile final : public IAppendFile {
  public:
   explicit Win32AppendFile(FileHandle handle) : handle_(std::move(handle)) {}

@@ -10,8 +10,10 @@
 #include <utility>
 
 #include "platform/Error.h"
+#include "platform/FileSystem.h"
 #include "platform/XmlDom.h"
 #include "platform/XmlDomLimits.h"
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32MsXmlCom.h"
 #include "platform/win32/Win32Services.h"
 
@@ -37,26 +39,18 @@ void Check(HRESULT result, const char* what) {
   }
 }
 
-std::string SystemErrorText(DWORD error) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  std::string text =
-      length == 0 ? "Error " + std::to_string(error) + "." : std::string(buffer, length);
-  LocalFree(buffer);
+// A message as the user is shown it: without the line end it comes with.
+std::string WithoutLineEnd(std::string text) {
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
     text.pop_back();
   }
   return text;
 }
 
-struct FileCloser {
-  HANDLE handle;
-  ~FileCloser() {
-    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-  }
-};
+std::string SystemErrorText(DWORD error) {
+  const std::string text = FileSystem().ErrorMessage(error);
+  return text.empty() ? "Error " + std::to_string(error) + "." : WithoutLineEnd(text);
+}
 
 // SafeArrayAccessData for as long as the bytes are in use.
 class ArrayData {
@@ -91,11 +85,12 @@ SAFEARRAY* NewByteArray(ULONG count, Variant& owner) {
 // is read straight into the array: a second copy would add the file's size to
 // the peak memory of the load.
 void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant& source) {
-  FileCloser file{CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (file.handle == INVALID_HANDLE_VALUE) throw EProgramError(SystemErrorText(GetLastError()));
+  const FileHandle file(CreateFileA(fileName.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw EProgramError(SystemErrorText(GetLastError()));
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.handle, &size)) throw EProgramError(SystemErrorText(GetLastError()));
+  if (!GetFileSizeEx(file.get(), &size)) throw EProgramError(SystemErrorText(GetLastError()));
   CheckXmlFileSize(static_cast<std::uint64_t>(size.QuadPart), limits);
   if (static_cast<std::uint64_t>(size.QuadPart) > 0xFFFFFFFFu) {
     throw EProgramError("The file is too large to be read.");
@@ -109,7 +104,7 @@ void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
     while (done < total) {
       DWORD read = 0;
       const DWORD chunk = std::min<ULONG>(total - done, 1u << 24);
-      if (!ReadFile(file.handle, bytes.get() + done, chunk, &read, nullptr)) {
+      if (!ReadFile(file.get(), bytes.get() + done, chunk, &read, nullptr)) {
         throw EProgramError(SystemErrorText(GetLastError()));
       }
       if (read == 0) break;  // the file shrank meanwhile
@@ -268,10 +263,7 @@ std::string ParseErrorText(const ComPtr<IXMLDOMDocument>& document) {
   if (FAILED(document->get_parseError(error.Out())) || !error) return "The file is not valid XML.";
   Bstr reason;
   error->get_reason(reason.Out());
-  std::string text = ToAnsi(reason.View());
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
-    text.pop_back();
-  }
+  std::string text = WithoutLineEnd(ToAnsi(reason.View()));
   if (text.empty()) text = "The file is not valid XML.";
   long line = 0;
   long position = 0;
