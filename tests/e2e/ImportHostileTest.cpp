@@ -12,6 +12,14 @@ using namespace importe2e;
 const std::string kMarker =
     "<PerUserRoam><General><Retype type=\"boolean\">1</Retype></General></PerUserRoam>";
 
+// The user's "General" key after a file whose "Secret" would be read from
+// outside it: the marker, and the reference read as an empty text.
+const std::string kMarkerAndEmptySecret =
+    "Windows Registry Editor Version 5.00\n\n"
+    "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
+    "\"Retype\"=dword:00000001\n"
+    "\"Secret\"=\"\"\n\n";
+
 std::string Repeat(const std::string& text, int times) {
   std::string out;
   out.reserve(text.size() * static_cast<std::size_t>(times));
@@ -81,10 +89,7 @@ TEST_F(ImportEndToEnd, ExternalEntitiesAreNotRead) {
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
     EXPECT_EQ(WithoutCarriageReturns(testsupport::RegExport(kUserKey + "\\General")),
-              "Windows Registry Editor Version 5.00\n\n"
-              "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
-              "\"Retype\"=dword:00000001\n"
-              "\"Secret\"=\"\"\n\n");
+              kMarkerAndEmptySecret);
     RemoveProductKeys();
   }
 }
@@ -106,10 +111,7 @@ TEST_F(ImportEndToEnd, AnExternalDocumentTypeDefinitionIsNotRead) {
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
     EXPECT_EQ(WithoutCarriageReturns(testsupport::RegExport(kUserKey + "\\General")),
-              "Windows Registry Editor Version 5.00\n\n"
-              "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
-              "\"Retype\"=dword:00000001\n"
-              "\"Secret\"=\"\"\n\n");
+              kMarkerAndEmptySecret);
     RemoveProductKeys();
   }
 }
