@@ -71,39 +71,30 @@ TEST_F(RealStore, PathUnderRoamingAppDataIsStoredWithItsPlaceholder) {
   testsupport::DeleteKeyTree(HKEY_CURRENT_USER, kTestKey);
 }
 
-// The event log's view of a settings manager.
-class ManagerSwitches final : public IEventLogSettings {
- public:
-  explicit ManagerSwitches(TConfigManager& manager) : manager_(manager) {}
-  bool Exists() override { return true; }
-  bool LogUnusualEvents() override { return manager_.LogUnusualEvents; }
-  bool LogDebugEvents() override { return manager_.LogDebugEvents; }
-  void SetLogUnusualEvents(bool on) override { manager_.LogUnusualEvents = on; }
-  void SetLogDebugEvents(bool on) override { manager_.LogDebugEvents = on; }
-  void SaveLogsSection() override { manager_.saveSettings(cfgLogs); }
-
- private:
-  TConfigManager& manager_;
+// ConfigMgr for one test, connected to the event log as the program does.
+struct ManagerForTheTest {
+  ManagerForTheTest() { CreateConfigMgr(); }
+  ~ManagerForTheTest() { FreeConfigMgr(); }
+  ManagerForTheTest(const ManagerForTheTest&) = delete;
+  ManagerForTheTest& operator=(const ManagerForTheTest&) = delete;
 };
 
 TEST_F(RealStore, YesSwitchesLoggingOffAndStoresBothSwitchesOff) {
-  TConfigManager manager;
-  manager.LogUnusualEvents = true;
-  manager.LogDebugEvents = true;
-  manager.saveSettings(cfgLogs);
+  const ManagerForTheTest manager;
+  ConfigMgr->LogUnusualEvents = true;
+  ConfigMgr->LogDebugEvents = true;
+  ConfigMgr->saveSettings(cfgLogs);
   ASSERT_EQ(UserDword(kLogsKey, "Log Unusual Events"), 1u);
   ASSERT_EQ(UserDword(kLogsKey, "Log Debug Events"), 1u);
 
-  ManagerSwitches switches(manager);
-  SetEventLogSettings(&switches);
   EventLogFileName = testsupport::ScratchFolder("storelog") + "missing\\events.log";
   fakes.ui.answers = {platform::mb::kIdYes};
   LogEvent("cannot be written", true);
 
   ASSERT_EQ(fakes.ui.boxes.size(), 1u);
   EXPECT_EQ(fakes.ui.boxes[0].flags, 0x10034u);
-  EXPECT_FALSE(manager.LogUnusualEvents);
-  EXPECT_FALSE(manager.LogDebugEvents);
+  EXPECT_FALSE(ConfigMgr->LogUnusualEvents);
+  EXPECT_FALSE(ConfigMgr->LogDebugEvents);
   EXPECT_EQ(UserDword(kLogsKey, "Log Unusual Events"), 0u);
   EXPECT_EQ(UserDword(kLogsKey, "Log Debug Events"), 0u);
 
