@@ -21,6 +21,13 @@ std::string TrimRight(std::string_view text) {
   return std::string(text.substr(0, last));
 }
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 std::string DeQuote(std::string_view text) {
   if (text.empty() || text.front() != '"') return std::string(text);
   std::string result;

@@ -17,6 +17,9 @@ std::string DeQuote(std::string_view text);
 // rescanning what was inserted.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int HexDigitValue(char c);
+
 // Locale-aware case mapping through the platform.
 std::string AnsiUpperCase(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);

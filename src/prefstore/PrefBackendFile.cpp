@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/Strings.h"
 #include "platform/Error.h"
 #include "prefstore/IniFileObject.h"
 #include "prefstore/ProductIdentity.h"
@@ -16,13 +17,6 @@ namespace {
 // operation finds what another wrote with the same section argument.
 std::string SectionName(const std::string& section) {
   return section.empty() ? std::string(kProductName) : section;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
 }
 
 // Decimal with an optional sign, or "$", "0x", "0X" and up to 32 bits of
@@ -51,7 +45,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return value;
   }
   // from_chars would take a sign after the prefix; the digits alone count.
-  if (HexDigit(*first) < 0) return std::nullopt;
+  if (HexDigitValue(*first) < 0) return std::nullopt;
   std::uint32_t bits = 0;
   const auto [end, error] = std::from_chars(first, last, bits, 16);
   if (error != std::errc() || end != last) return std::nullopt;
@@ -111,8 +105,8 @@ std::int32_t TPrefBackendFile::GetPrefBinary(const std::string& section, const s
   std::vector<std::uint8_t> bytes;
   bytes.reserve(text.size() / 2);
   for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-    const int high = HexDigit(text[i]);
-    const int low = HexDigit(text[i + 1]);
+    const int high = HexDigitValue(text[i]);
+    const int low = HexDigitValue(text[i + 1]);
     if (high < 0 || low < 0) break;
     bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
   }

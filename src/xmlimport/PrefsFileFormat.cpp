@@ -38,10 +38,7 @@ constexpr Replacement kTextSteps[] = {{"_0x5B_", "["}, {"_0x5D_", "]"}, {"&#34;"
                                       {"$gt;", ">"},   {"&#36;", "$"},  {"_", " "}};
 
 int DigitValue(char c, int base) {
-  int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  const int value = HexDigitValue(c);
   return value < base ? value : -1;
 }
 
