@@ -51,12 +51,19 @@ std::string ForeignProductName(const std::string& offendingName) {
   return ReplaceAll(ReplaceAllIgnoreCase(offendingName, "_Preferences", ""), "_", " ");
 }
 
+// The general failure message around an error's text.
+std::string FailureReport(const std::string& errorText, const std::string& fileName) {
+  return "Could not import the program configuration due to the following error:\r\n" + errorText +
+         "\r\n\r\nFilename: " + fileName;
+}
+
 }  // namespace
 
-bool ImportPrefsXML(const std::string& fileName) {
+TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
+                              IImportObserver* observer) {
   const std::string name = DeQuote(fileName);
+  bool walking = false;
   try {
-    if (!ConfigMgr) throw EProgramError("The settings manager does not exist.");
     const std::unique_ptr<platform::IXmlDocument> document =
         platform::Xml().Load(name, ImportLimits());
     const std::unique_ptr<platform::IXmlNode> root = document->DocumentElement();
@@ -73,16 +80,28 @@ bool ImportPrefsXML(const std::string& fileName) {
     if (rootName != kPreferencesDocumentName) offending = std::move(rootName);
     if (*documentType != kPreferencesDocumentName) offending = *documentType;
     if (offending) {
-      ShowImportReport("This configuration file belongs to " + ForeignProductName(*offending) +
-                       "\r\nand is not compatible with " + std::string(kProductName) + ".");
-      return true;
+      return {TImportVerdict::kForeign,
+              "This configuration file belongs to " + ForeignProductName(*offending) +
+                  "\r\nand is not compatible with " + std::string(kProductName) + "."};
     }
 
-    TPrefsImportPass(*ConfigMgr).ReadDocumentElement(*root);
-    return true;
+    walking = true;
+    TPrefsImportPass(store, observer).ReadDocumentElement(*root);
+    return {};
   } catch (const std::exception& error) {
-    ShowImportReport("Could not import the program configuration due to the following error:\r\n" +
-                     std::string(error.what()) + "\r\n\r\nFilename: " + name);
-    return false;
+    return {walking ? TImportVerdict::kFailed : TImportVerdict::kRejected,
+            FailureReport(error.what(), name)};
   }
+}
+
+bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer) {
+  TImportResult result;
+  if (ConfigMgr) {
+    result = ImportPrefsFile(fileName, *ConfigMgr, observer);
+  } else {
+    result = {TImportVerdict::kRejected,
+              FailureReport("The settings manager does not exist.", DeQuote(fileName))};
+  }
+  if (!result.report.empty()) ShowImportReport(result.report);
+  return result.verdict != TImportVerdict::kRejected && result.verdict != TImportVerdict::kFailed;
 }

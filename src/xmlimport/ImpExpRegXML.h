@@ -1,7 +1,31 @@
 #pragma once
 #include <string>
 
+#include "prefstore/ConfigCommon.h"
+#include "xmlimport/ImportObserver.h"
+
+// How an import of one file ended.
+enum class TImportVerdict {
+  kImported,  // walked to the end; some values may have been reported by the store
+  kForeign,   // the file belongs to another product; nothing written
+  kRejected,  // refused as a whole before anything was written
+  kFailed,    // an error stopped the walk; what was written before it stays
+};
+
+struct TImportResult {
+  TImportVerdict verdict = TImportVerdict::kImported;
+  // The text of the import's own report, as its message box shows it; empty
+  // when the import has nothing to report.
+  std::string report;
+};
+
+// The import without its message box: loads and checks the file and writes
+// its values into `store`, telling `observer` (when not null) each value just
+// before the store receives it.
+TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
+                              IImportObserver* observer);
+
 // Imports a preferences file into ConfigMgr's store.  False when reading or
 // importing raised an error (already reported); true otherwise, also for a
 // file of another product (reported as well).
-bool ImportPrefsXML(const std::string& fileName);
+bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer = nullptr);

@@ -78,8 +78,27 @@ void TPrefsImportPass::ReadSection(const platform::IXmlNode& section) {
   for (; child; child = child->NextSibling()) ReadValue(*child);
 }
 
+std::string TPrefsImportPass::KeyPath(const std::string& mappedSection) const {
+  return productKey_ + "\\" + mappedSection;
+}
+
 bool TPrefsImportPass::OpenKey(const std::string& mappedSection) {
-  return store_.OpenPref(ScopeOfName(scopeName_), productKey_ + "\\" + mappedSection, true, false);
+  return store_.OpenPref(ScopeOfName(scopeName_), KeyPath(mappedSection), true, false);
+}
+
+void TPrefsImportPass::Tell(PrefValueType type, const std::string& name, std::int32_t integer,
+                            const std::string& text, const std::vector<std::uint8_t>& bytes) const {
+  if (observer_ == nullptr) return;
+  TImportedValue value;
+  value.scope = ScopeOfName(scopeName_);
+  value.keyPath = KeyPath(mappedSection_);
+  value.section = mappedSection_;
+  value.name = name;
+  value.type = type;
+  value.integer = integer;
+  value.text = text;
+  value.bytes = bytes;
+  observer_->ValuePassed(value);
 }
 
 void TPrefsImportPass::ReadValue(const platform::IXmlNode& value) {
@@ -87,16 +106,27 @@ void TPrefsImportPass::ReadValue(const platform::IXmlNode& value) {
   if (type == PrefValueType::kNone) return;
   const std::string name = DecodeName(value.Name());
   const std::string text = DecodeText(value.ElementText().value_or(std::string()));
+  static const std::vector<std::uint8_t> kNoBytes;
   switch (type) {
-    case PrefValueType::kInteger:
-      store_.SetPrefInteger(mappedSection_, name, ReadInteger(text));
+    case PrefValueType::kInteger: {
+      const std::int32_t number = ReadInteger(text);
+      Tell(type, name, number, {}, kNoBytes);
+      store_.SetPrefInteger(mappedSection_, name, number);
       break;
-    case PrefValueType::kString: store_.SetPrefString(mappedSection_, name, text); break;
-    case PrefValueType::kBoolean:
-      store_.SetPrefBooleanProc(mappedSection_, name, ReadBoolean(text));
+    }
+    case PrefValueType::kString:
+      Tell(type, name, 0, text, kNoBytes);
+      store_.SetPrefString(mappedSection_, name, text);
       break;
+    case PrefValueType::kBoolean: {
+      const bool flag = ReadBoolean(text);
+      Tell(type, name, flag ? 1 : 0, {}, kNoBytes);
+      store_.SetPrefBooleanProc(mappedSection_, name, flag);
+      break;
+    }
     case PrefValueType::kBinary:
       if (const auto bytes = DecodeBinary(text)) {
+        Tell(type, name, 0, {}, *bytes);
         store_.SetPrefBinaryProc(mappedSection_, name, bytes->data(),
                                  static_cast<std::int32_t>(bytes->size()));
       }

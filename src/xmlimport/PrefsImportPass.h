@@ -2,15 +2,20 @@
 // One pass over a loaded preferences file: the product, scope, section and
 // value elements, each value written into the store in the scope and under
 // the key that the file names for it.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/XmlDom.h"
 #include "prefstore/ConfigCommon.h"
+#include "xmlimport/ImportObserver.h"
 #include "xmlimport/PrefsFileFormat.h"
 
 class TPrefsImportPass {
  public:
-  explicit TPrefsImportPass(TConfigBase& store) : store_(store) {}
+  // `observer`, when not null, hears of each value before the store does.
+  explicit TPrefsImportPass(TConfigBase& store, IImportObserver* observer = nullptr)
+      : store_(store), observer_(observer) {}
 
   // Reads the children of the document element.  Opens one key at a time and
   // closes it again on every path, also when an error ends the pass.
@@ -22,8 +27,12 @@ class TPrefsImportPass {
   void ReadSection(const platform::IXmlNode& section);
   void ReadValue(const platform::IXmlNode& value);
   bool OpenKey(const std::string& mappedSection);
+  std::string KeyPath(const std::string& mappedSection) const;
+  void Tell(PrefValueType type, const std::string& name, std::int32_t integer,
+            const std::string& text, const std::vector<std::uint8_t>& bytes) const;
 
   TConfigBase& store_;
+  IImportObserver* const observer_;
   const TSectionMapper mapper_;
   std::string productKey_;
   std::string scopeName_;

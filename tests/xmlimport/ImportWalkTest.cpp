@@ -389,4 +389,73 @@ TEST_F(ImportWalk, AnErrorInTheMiddleKeepsWhatWasWrittenAndClosesTheKey) {
   EXPECT_EQ(store.ui.boxes[1].text, "ClosePref: Error: ClosePref");
 }
 
+// What a caller of the import learns besides the boxes: how it ended, and
+// every value exactly as the store received it.
+struct Heard final : IImportObserver {
+  std::vector<TImportedValue> values;
+  void ValuePassed(const TImportedValue& value) override { values.push_back(value); }
+};
+
+TEST_F(ImportWalk, TheResultSaysHowTheImportEnded) {
+  const struct {
+    std::string file;
+    TImportVerdict verdict;
+    bool reported;
+  } cases[] = {
+      {ProductFile("<PerMachine><General><A type=\"integer\">1</A></General></PerMachine>"),
+       TImportVerdict::kImported, false},
+      {"<!DOCTYPE Other_Preferences><Other_Preferences/>", TImportVerdict::kForeign, true},
+      {"<!DOCTYPE Wrenfold_Preferences><Wrenfold_Preferences>", TImportVerdict::kRejected, true},
+      {"<Wrenfold_Preferences/>", TImportVerdict::kRejected, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::ofstream(FileName(), std::ios::binary) << c.file;
+    const TImportResult result = ImportPrefsFile(FileName(), *ConfigMgr, nullptr);
+    EXPECT_EQ(result.verdict, c.verdict);
+    EXPECT_EQ(!result.report.empty(), c.reported);
+  }
+  EXPECT_TRUE(store.ui.boxes.empty());  // the caller shows the report, not ImportPrefsFile
+
+  FailingParser parser;
+  store.scope->xml = &parser;
+  std::ofstream(FileName(), std::ios::binary) << ProductFile(
+      "<PerUserRoam><General><Boom type=\"integer\">3</Boom></General>"
+      "</PerUserRoam>");
+  const TImportResult failed = ImportPrefsFile(FileName(), *ConfigMgr, nullptr);
+  EXPECT_EQ(failed.verdict, TImportVerdict::kFailed);
+  EXPECT_EQ(failed.report,
+            std::string(kFailurePrefix) + "the DOM gave up" + "\r\n\r\nFilename: " + FileName());
+}
+
+TEST_F(ImportWalk, TheObserverHearsEachValueAsTheStoreReceivesIt) {
+  Heard heard;
+  std::ofstream(FileName(), std::ios::binary) << ProductFile(
+      "<PerMachine><General><Count type=\"integer\">$10</Count></General></PerMachine>"
+      "<PerUserNonRoam><My_Stuff><On type=\"boolean\">7</On><B type=\"binary\">0A 0b</B>"
+      "<Bad type=\"binary\">0A,0B,0C</Bad><None>x</None></My_Stuff>"
+      "<Text type=\"string\">a_b</Text></PerUserNonRoam>");
+  ASSERT_TRUE(ImportPrefsXML(FileName(), &heard));
+  ASSERT_EQ(heard.values.size(), 4u);
+  const TImportedValue& count = heard.values[0];
+  EXPECT_EQ(count.scope, cfgPerMachine);
+  EXPECT_EQ(count.keyPath, kProduct + "\\General");
+  EXPECT_EQ(count.section, "General");
+  EXPECT_EQ(count.name, "Count");
+  EXPECT_EQ(count.type, PrefValueType::kInteger);
+  EXPECT_EQ(count.integer, 16);
+  EXPECT_EQ(heard.values[1].type, PrefValueType::kBoolean);
+  EXPECT_EQ(heard.values[1].integer, 1);
+  EXPECT_EQ(heard.values[1].keyPath, kProduct + "\\$Unknown\\My Stuff");
+  EXPECT_EQ(heard.values[1].scope, cfgPerUserNonRoam);
+  EXPECT_EQ(heard.values[2].bytes, (std::vector<std::uint8_t>{0x0A, 0x0B}));
+  const TImportedValue& text = heard.values[3];
+  EXPECT_EQ(text.keyPath, kProduct + "\\");
+  EXPECT_EQ(text.section, "");
+  EXPECT_EQ(text.text, "a b");
+  // Each value heard is a value written.
+  EXPECT_EQ(User("$Unknown\\My Stuff", "B"), BinaryValue({0x0A, 0x0B}));
+  EXPECT_EQ(User("", "Text"), StringValue("a b"));
+}
+
 }  // namespace
