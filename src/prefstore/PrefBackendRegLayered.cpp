@@ -54,17 +54,15 @@ void TPrefBackendRegLayered::SetPrefBoolean(const std::string&, const std::strin
   }
 }
 
-std::int32_t TPrefBackendRegLayered::GetPrefBinary(const std::string&, const std::string& name,
-                                                   std::uint8_t* buffer, std::int32_t bufferSize) {
-  if (const auto size = User().GetBinary(name, buffer, bufferSize)) return *size;
-  return Machine().GetBinary(name, buffer, bufferSize).value_or(-1);
+std::int32_t TPrefBackendRegLayered::ReadPrefBinary(const std::string&, const std::string& name,
+                                                    std::uint8_t* buffer, std::int32_t room) {
+  if (const auto size = User().GetBinary(name, buffer, room)) return *size;
+  return Machine().GetBinary(name, buffer, room).value_or(-1);
 }
 
 void TPrefBackendRegLayered::SetPrefBinary(const std::string&, const std::string& name,
                                            const std::uint8_t* buffer, std::int32_t size) {
-  // Sizes the registry cannot hold are refused by the write itself.
-  const bool comparable = size >= 0 && (buffer != nullptr || size == 0);
-  if (!comparable || UserWriteNeeded(name, [&](TRegistryObject& machine) {
+  if (UserWriteNeeded(name, [&](TRegistryObject& machine) {
         return machine.HoldsBytes(name, buffer, static_cast<std::uint32_t>(size));
       })) {
     User().SetBinary(name, buffer, size);

@@ -189,6 +189,8 @@ TEST_P(LayeredWrite, ReadsRaiseOnTypesTheyDoNotAccept) {
        "Invalid data type for 'Two'"},
       {"binary larger than the buffer", [&] { Backend().GetPrefBinary("", "Wide", buffer, 4); },
        "Invalid data type for 'Wide'"},
+      {"binary into no buffer", [&] { Backend().GetPrefBinary("", "Wide", nullptr, 8); },
+       "Invalid data type for 'Wide'"},
       {"string of the machine's number", [&] { Backend().GetPrefString("", "Machine number", ""); },
        "Invalid data type for 'Machine number'"},
   };
