@@ -6,7 +6,11 @@ bool TPrefBackendRegLayered::UserWriteNeeded(const std::string& name, MachineHol
   // another type, unreadable or different means a write whatever the user's
   // key holds, so the user's key is asked only when the machine holds exactly
   // the new value.  A fresh import thus costs one read and the write, and
-  // nothing is read at all when there is no machine key.
+  // nothing is read at all when there is no machine key.  A machine value
+  // that cannot be read as its type (a REG_DWORD of 8 bytes) is no error
+  // here: it cannot equal the new value, so the user's value is written, as
+  // for a value of another type; raising its read failure instead would show
+  // a box and lose the new value over data the user cannot change.
   if (!machineHolds(Machine())) return true;
   return User().Query(name, nullptr, nullptr, nullptr) == platform::reg::kSuccess;
 }

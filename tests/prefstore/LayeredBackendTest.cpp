@@ -109,6 +109,18 @@ const std::vector<WriteCase>& WriteCases() {
        {},
        Binary({5, 0, 0, 0}),
        BinaryValue({5, 0, 0, 0})},
+      // A machine value that cannot be read as its type differs too: the
+      // user's value is written, with no report and nothing lost.
+      {"integer vs unreadable machine dword",
+       RegValue{reg::kDword, {5, 0, 0, 0, 0, 0, 0, 0}},
+       {},
+       Integer(5),
+       DwordValue(5)},
+      {"boolean vs unreadable machine dword",
+       RegValue{reg::kDword, {1, 0, 0, 0, 0, 0, 0, 0}},
+       {},
+       Boolean(true),
+       DwordValue(1)},
   };
   return cases;
 }
