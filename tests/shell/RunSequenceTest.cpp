@@ -114,6 +114,18 @@ TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
   ResetDateTimeLocale();
 }
 
+// The short time picture is the locale's own, cut after its minutes, and it
+// is taken once at start: changing the locale later leaves it alone.
+TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
+  testsupport::FakeStore env;
+  ResetDateTimeLocale();
+  env.locale.items[platform::lc::kTimeFormat] = "HH.mm'h' tt";
+  EXPECT_EQ(RunProgram(), 0);
+  env.locale.items[platform::lc::kTimeFormat] = "H:mm";
+  EXPECT_EQ(CurrentDateTimeLocale().shortTimePicture, "HH.mm'h'");
+  ResetDateTimeLocale();
+}
+
 TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
   testsupport::FakeStore env;
   SetPrefsOnUSBSource(nullptr);
