@@ -19,10 +19,9 @@ HWND MakeWindow(HINSTANCE instance, const char* className, DWORD style, HWND own
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HWND application = MakeWindow(instance, "BenchFloorApplication",
-                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
-                                    WS_MINIMIZEBOX,
-                                nullptr);
+  HWND application =
+      MakeWindow(instance, "BenchFloorApplication",
+                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, nullptr);
   const LONG saved = GetWindowLongA(application, GWL_EXSTYLE);
   SetWindowLongA(application, GWL_EXSTYLE, saved | WS_EX_TOOLWINDOW);
   HWND main = MakeWindow(instance, "BenchFloorMain", WS_OVERLAPPEDWINDOW, application);
