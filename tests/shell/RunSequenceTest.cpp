@@ -107,6 +107,9 @@ TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
   testsupport::FakeStore env;
   EventLogTimeFormat = "stale";
   EXPECT_EQ(RunProgram(), 0);
+  // Logging is off all run: the shell, whose libraries are slow to load, is
+  // never asked for the log's folder.
+  EXPECT_EQ(env.shellFolders.queries, 0);
   EXPECT_EQ(EventLogFileName,
             "C:\\Users\\Ann\\AppData\\Local\\Orlavex\\RegisterWrenfold.exe_Events.log");
   EXPECT_EQ(EventLogTimeFormat, "");
