@@ -29,11 +29,15 @@ std::string Hex32(std::int32_t value) {
   return buffer;
 }
 
+std::string Counted(std::size_t count, const std::string& word) {
+  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
 std::string VerdictLine(const TCheckReport& report) {
   switch (report.verdict) {
     case TCheckVerdict::kImported:
-      return "imported: the program writes " + std::to_string(report.ValueCount()) +
-             " values into " + std::to_string(report.keys.size()) + " keys";
+      return "imported: the program writes " + Counted(report.ValueCount(), "value") + " into " +
+             Counted(report.keys.size(), "key");
     case TCheckVerdict::kForeign:
       return "rejected as another product's file: the program shows this message and writes "
              "nothing";
@@ -101,6 +105,7 @@ void WriteTextReport(const TCheckReport& report, std::ostream& out) {
 
   WriteFindings(report, TSeverity::kWarning, "Warnings", out);
   WriteFindings(report, TSeverity::kNote, "Notes", out);
-  out << "\nResult: " << report.Count(TSeverity::kWarning) << " warnings, "
-      << report.Count(TSeverity::kNote) << " notes; exit status " << ExitStatus(report) << "\n";
+  out << "\nResult: " << Counted(report.Count(TSeverity::kWarning), "warning") << ", "
+      << Counted(report.Count(TSeverity::kNote), "note") << "; exit status " << ExitStatus(report)
+      << "\n";
 }

@@ -140,7 +140,7 @@ TEST_F(CheckOutput, TextReportShowsDataAsStored) {
            "  cfgPerUserRoam, Backup:\n    (opened and created, no value)\n",
            "  cfgPerMachine, Updates:\n    \"Minutes\" = integer 15 (0x0000000F)\n",
            "  PerUserRoam/Backup/Untyped  [value-without-type]\n",
-           "Result: 1 warnings, 1 notes; exit status 1\n",
+           "Result: 1 warning, 1 note; exit status 1\n",
        }) {
     EXPECT_NE(text.find(line), std::string::npos) << line << "\nin:\n" << text;
   }
