@@ -26,7 +26,8 @@ bool EndsName(char c) {
 }
 
 // The parsers expand these to their one character whatever the file declares,
-// so a reference to one adds no more than a character reference does.
+// so a reference to one adds no more than a character reference does: the
+// character stands in the file itself, and the file's size bounds how many.
 bool IsPredefined(std::string_view name) {
   return name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot";
 }
@@ -350,6 +351,8 @@ class LimitScan {
       // In an entity's value, "%" starts a parameter-entity reference; a "%"
       // written as a character reference is text and stays so.
       if (entity.value.find('%') != std::string_view::npos) RefuseParameterEntities();
+      // Checked for the predefined names too: XML has lt and amp redeclared
+      // doubly escaped, so no honest redeclaration holds a "<" either.
       if (ReplacementText(entity.value).find('<') != std::string::npos) {
         throw EProgramError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
                             "\" with markup (\"<\") in its text; entities in preferences files "
