@@ -18,6 +18,8 @@ cmake --build "$BUILD" --target RegisterWrenfold bench_wholesave >/dev/null
 BENCH="$BUILD/bench"
 mkdir -p "$BENCH"
 x86_64-w64-mingw32-g++-posix -O2 -static -mwindows bench/floor.cpp -o "$BENCH/floor.exe"
+x86_64-w64-mingw32-g++-posix -O2 -static -mwindows -DFLOOR_WITH_MSXML bench/floor.cpp \
+  -o "$BENCH/floor-msxml.exe" -lole32 -luuid
 x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static -Wall -Wextra -Werror bench/regfloor.cpp \
   -o "$BENCH/regfloor.exe"
 
