@@ -3,18 +3,24 @@
 #   ./run.sh SWITCHES...     e.g. ./run.sh /IC 'C:\prefs\mine.xml'
 #   ./run.sh import FILE     imports a preferences file given by its Linux path
 # Then shows what the product key holds for the user and for the machine.
+#   ./run.sh check [--json] [--reg OUT.reg] FILE
+#                            checks a preferences file (Linux paths) with
+#                            CheckWrenfoldPrefs.exe, which writes nothing;
+#                            its exit status is this script's
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")" && pwd)"
 cd "$ROOT"
 . tools/packages.sh
 ensure_packages || exit 1
 
-if ! cmake --preset windows >/dev/null || ! cmake --build --preset windows --target RegisterWrenfold >/dev/null; then
+TARGET=RegisterWrenfold
+if [ "${1:-}" = "check" ]; then TARGET=CheckWrenfoldPrefs; fi
+if ! cmake --preset windows >/dev/null || ! cmake --build --preset windows --target "$TARGET" >/dev/null; then
   echo "run.sh: the windows build failed" >&2
-  cmake --build --preset windows --target RegisterWrenfold 2>&1 | tail -20 >&2
+  cmake --build --preset windows --target "$TARGET" 2>&1 | tail -20 >&2
   exit 1
 fi
-EXE="$ROOT/build/windows/bin/RegisterWrenfold.exe"
+EXE="$ROOT/build/windows/bin/$TARGET.exe"
 
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/windows/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -22,10 +28,32 @@ export LANG=en_US.UTF-8
 trap 'tools/wine.sh stop' EXIT
 tools/wine.sh server
 
+windows_path() {
+  wine winepath -w "$(realpath -m "$1")" 2>/dev/null | tr -d '\r'
+}
+
+if [ "${1:-}" = "check" ]; then
+  shift
+  # Paths become Wine's; options pass as they are; the checker judges the rest.
+  args=()
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --reg)
+        args+=("--reg")
+        if [ $# -gt 1 ]; then args+=("$(windows_path "$2")"); shift; fi ;;
+      -*) args+=("$1") ;;
+      *) args+=("$(windows_path "$1")") ;;
+    esac
+    shift
+  done
+  wine "$EXE" "${args[@]}" </dev/null
+  exit $?
+fi
+
 args=("$@")
 if [ "${1:-}" = "import" ]; then
   if [ $# -ne 2 ]; then echo "usage: $0 import FILE" >&2; exit 2; fi
-  args=("/IC" "$(wine winepath -w "$(realpath -m "$2")" 2>/dev/null | tr -d '\r')")
+  args=("/IC" "$(windows_path "$2")")
 fi
 
 boxes=""

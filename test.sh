@@ -1,27 +1,37 @@
 #!/bin/bash
-# Installs what is missing, builds both presets and runs every test.
+# Installs what is missing, builds both presets and runs every test, then
+# every fuzz target briefly.  A step that cannot run fails the run and says so
+# in the summary: nothing is skipped quietly.
 set -uo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
-ensure_packages || exit 1
+ensure_packages || { echo "Installing the missing packages failed" >&2; exit 1; }
 unset WINEPREFIX
 
 status=0
 summaries=()
 
 run_preset() {
-  local preset=$1 log
-  log="$(mktemp)"
+  local preset=$1 log summary rc
   if ! cmake --preset "$preset" >/dev/null; then
     echo "configure of $preset failed" >&2
     cmake --preset "$preset"
+    summaries+=("[$preset] NOT RUN: configure failed")
     return 1
   fi
-  cmake --build --preset "$preset" || return 1
+  if ! cmake --build --preset "$preset"; then
+    summaries+=("[$preset] NOT RUN: build failed")
+    return 1
+  fi
+  log="$(mktemp)"
   ctest --preset "$preset" 2>&1 | tee "$log"
-  local rc=${PIPESTATUS[0]}
-  summaries+=("[$preset] $(grep -E '^[0-9]+% tests passed' "$log" || echo 'no summary')")
+  rc=${PIPESTATUS[0]}
+  if ! summary="$(grep -E '^[0-9]+% tests passed' "$log")"; then
+    summary="NOT RUN: ctest ran no tests"
+    rc=1
+  fi
   rm -f "$log"
+  summaries+=("[$preset] $summary")
   return "$rc"
 }
 
@@ -33,15 +43,22 @@ run_preset host || status=1
 run_preset windows || status=1
 
 # Every fuzz target briefly; fuzz/run.sh alone runs them longer.
-if command -v clang++ >/dev/null; then
-  if fuzz_log="$(fuzz/run.sh "${WRENFOLD_FUZZ_SECONDS:-30}")"; then
-    summaries+=("[fuzz] every target clean for ${WRENFOLD_FUZZ_SECONDS:-30}s")
-  else
-    status=1
-    summaries+=("[fuzz] FAILED")
+run_fuzz() {
+  local seconds=${WRENFOLD_FUZZ_SECONDS:-30} log
+  if ! command -v clang++ >/dev/null; then
+    summaries+=("[fuzz] NOT RUN: no clang++ (packages clang and libclang-rt-14-dev)")
+    return 1
   fi
-  echo "$fuzz_log"
-fi
+  log="$(fuzz/run.sh "$seconds")"
+  local rc=$?
+  echo "$log"
+  if [ "$rc" -ne 0 ]; then
+    summaries+=("[fuzz] FAILED: the fuzz build or a target, see above")
+    return 1
+  fi
+  summaries+=("[fuzz] every target clean for ${seconds}s")
+}
+run_fuzz || status=1
 
 echo
 for line in "${summaries[@]}"; do echo "$line"; done

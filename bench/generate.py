@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes a preferences file and the same values as a .reg file.
 
-    generate.py COUNT OUT.xml OUT.reg
+    generate.py [--no-machine] COUNT OUT.xml OUT.reg
 
 Values are spread over sections (known ones and unknown ones), the three
 scopes and the four types.  Per-machine values go under HKLM in the .reg file,
 the others under HKCU, which is where the program puts them in a prefix whose
-machine key may be written.
+machine key may be written.  With --no-machine the file holds per-user values
+only, so that no machine key exists: the usual machine.
 """
 import sys
 
@@ -30,13 +31,18 @@ def value_of(i, kind):
 
 
 def main():
-    count, xml_name, reg_name = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    args = sys.argv[1:]
+    scopes = SCOPES
+    if args and args[0] == "--no-machine":
+        scopes = [scope for scope in SCOPES if scope[1] == "HKEY_CURRENT_USER"]
+        args = args[1:]
+    count, xml_name, reg_name = int(args[0]), args[1], args[2]
     per_group = 50
     groups = {}
     for i in range(count):
         group = i // per_group
-        scope = SCOPES[group % len(SCOPES)]
-        section = SECTIONS[(group // len(SCOPES)) % len(SECTIONS)]
+        scope = scopes[group % len(scopes)]
+        section = SECTIONS[(group // len(scopes)) % len(SECTIONS)]
         kind = TYPES[i % len(TYPES)]
         groups.setdefault((scope, section, group), []).append(("Value %d" % i, kind, value_of(i, kind)))
 

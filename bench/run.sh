@@ -2,6 +2,7 @@
 # The benchmark: builds the program and the start-up floor, then runs
 # bench/bench.py in its own Wine prefix on a virtual display.
 #   bench/run.sh [--runs N] [--sizes 1000,10000,100000]
+#                [--profiles real-size,no-machine-keys,machine-defaults]
 # WRENFOLD_BENCH_BUILD_DIR names the windows build to measure (default
 # build/windows); the prefix, the generated files and the floors live in its
 # bench/ folder, so that benchmarks of two builds never share a prefix.
@@ -13,7 +14,7 @@ cd "$ROOT"
 ensure_packages
 BUILD="$(realpath -m "${WRENFOLD_BENCH_BUILD_DIR:-$ROOT/build/windows}")"
 cmake --preset windows -B "$BUILD" >/dev/null
-cmake --build "$BUILD" --target RegisterWrenfold >/dev/null
+cmake --build "$BUILD" --target RegisterWrenfold bench_wholesave >/dev/null
 BENCH="$BUILD/bench"
 mkdir -p "$BENCH"
 x86_64-w64-mingw32-g++-posix -O2 -static -mwindows bench/floor.cpp -o "$BENCH/floor.exe"

@@ -35,6 +35,8 @@ struct Token {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
+bool IsLetter(char c) { return Lower(c) >= 'a' && Lower(c) <= 'z'; }
+
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
   if (text.size() - at < word.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
@@ -77,7 +79,7 @@ Token NextToken(std::string_view picture, std::size_t at) {
     case 't': return {Kind::kTime, run, run};
     case 'y': return {Kind::kYear, run, run};
     case 'z': return {Kind::kMilli, run, run};
-    default: return {Kind::kLiteral, 1, 0};
+    default: return {Kind::kLiteral, IsLetter(c) ? run : 1, 0};
   }
 }
 
@@ -125,10 +127,10 @@ class Formatter {
       const std::string_view text = picture.substr(at, token.length);
       Emit(token, text, picture, at, depth, markerSeen, afterHour);
       if (IsMarker(token.kind)) markerSeen = true;
-      if (token.kind != Kind::kLiteral && token.kind != Kind::kQuoted &&
-          token.kind != Kind::kDateSeparator && token.kind != Kind::kTimeSeparator) {
-        afterHour = token.kind == Kind::kHour;
-      }
+      // Every token that starts with a letter is a letter token, listed or
+      // not (am/pm, a/p and ampm among them); quoted text, separators and
+      // other characters leave the state as it was.
+      if (IsLetter(picture[at])) afterHour = token.kind == Kind::kHour;
       at += token.length;
     }
   }

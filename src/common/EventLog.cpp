@@ -1,5 +1,8 @@
 #include "common/EventLog.h"
 
+#include <ostream>
+#include <utility>
+
 #include "common/DateTimeFormat.h"
 #include "common/EventLogSettings.h"
 #include "common/PathText.h"
@@ -11,7 +14,7 @@
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 
-std::string EventLogFileName;
+TEventLogFileName EventLogFileName;
 std::string EventLogTimeFormat;
 
 namespace {
@@ -22,17 +25,50 @@ std::string FormatNow(std::string_view picture) {
   return FormatDateTime(picture, platform::Locale().Now(), CurrentDateTimeLocale());
 }
 
+bool NamesItsOwnFile(const std::string& folder, const std::string& name,
+                     const std::string& suffix) {
+  return !folder.empty() && !name.empty() && !suffix.empty();
+}
+
 }  // namespace
+
+TEventLogFileName& TEventLogFileName::operator=(std::string name) {
+  name_ = std::move(name);
+  defaultPending_ = false;
+  return *this;
+}
+
+void TEventLogFileName::SetDefault() {
+  name_.clear();
+  defaultPending_ = true;
+}
+
+const std::string& TEventLogFileName::get() const {
+  if (defaultPending_) {
+    defaultPending_ = false;
+    name_ = GetEventLogFileName("", "", "");
+  }
+  return name_;
+}
+
+std::ostream& operator<<(std::ostream& out, const TEventLogFileName& name) {
+  return out << name.get();
+}
 
 void ConfigureEventLog(const std::string& logsPath, const std::string& eventsFile,
                        const std::string& logFormat) {
-  EventLogFileName = GetEventLogFileName(logsPath, ProgramName(), eventsFile);
+  const std::string programName = ProgramName();
+  if (NamesItsOwnFile(logsPath, programName, eventsFile)) {
+    EventLogFileName = GetEventLogFileName(logsPath, programName, eventsFile);
+  } else {
+    EventLogFileName.SetDefault();
+  }
   EventLogTimeFormat = logFormat;
 }
 
 std::string GetEventLogFileName(const std::string& folder, const std::string& name,
                                 const std::string& suffix) {
-  if (!folder.empty() && !name.empty() && !suffix.empty()) {
+  if (NamesItsOwnFile(folder, name, suffix)) {
     return IncludeTrailingBackslash(folder) + name + suffix + ".log";
   }
   // Without the folder the log goes to the root of the current drive.

@@ -1,12 +1,40 @@
 #pragma once
 // The event log: one line appended to a text file for each unusual event,
 // while the settings manager's "Log Unusual Events" is on.
+#include <iosfwd>
 #include <string>
+#include <string_view>
+
+// The log file's name, read and written like a string.  The default name asks
+// the shell for a folder, and loading the shell costs a run much of its
+// start-up although most runs never log: so the default is set as pending and
+// worked out when the name is first read, giving the name the shell gives at
+// that moment, as start-up would have.
+class TEventLogFileName {
+ public:
+  TEventLogFileName& operator=(std::string name);
+  // The default name, in the local application-data folder.
+  void SetDefault();
+  void clear() { *this = std::string(); }
+
+  const std::string& get() const;
+  operator const std::string&() const { return get(); }
+  bool empty() const { return get().empty(); }
+
+  friend bool operator==(const TEventLogFileName& name, std::string_view text) {
+    return name.get() == text;
+  }
+  friend std::ostream& operator<<(std::ostream& out, const TEventLogFileName& name);
+
+ private:
+  mutable std::string name_;
+  mutable bool defaultPending_ = false;
+};
 
 // The log file's name, which may hold one "<picture/>" date token, and the
 // picture of the time stamps.  Set at start-up; filled by LogEvent when
 // still empty.
-extern std::string EventLogFileName;
+extern TEventLogFileName EventLogFileName;
 extern std::string EventLogTimeFormat;
 
 // Sent to the main window after every entry that passed the gate

@@ -4,7 +4,8 @@
 #include "platform/Ui.h"
 
 namespace {
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+// DEL is a control character too.
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7F'; }
 }  // namespace
 
 std::string Trim(std::string_view text) {

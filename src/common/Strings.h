@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-// Removes blanks and control characters (everything up to and including ' ')
-// from both ends.
+// Removes blanks and control characters (everything up to and including ' ',
+// and DEL) from both ends.
 std::string Trim(std::string_view text);
 std::string TrimRight(std::string_view text);
 

@@ -19,7 +19,8 @@ struct XmlLimits {
   std::uint64_t maxFileBytes = 0;
   // Elements nested in elements, the document element counting as 1.
   std::uint32_t maxElementDepth = 0;
-  // Characters that entity references in the file may expand to, in total.
+  // Characters that entity references, and attribute defaults declared in
+  // the file, may expand to in total.
   std::uint64_t maxEntityExpansion = 0;
 };
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/Error.h"
+#include "platform/XmlScanText.h"
 
 namespace platform {
 
@@ -18,36 +21,21 @@ constexpr int kMaxEntityNesting = 32;
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool EndsName(char c) {
-  return IsBlank(c) || c == ';' || c == '<' || c == '>' || c == '&' || c == '%' || c == '"' ||
-         c == '\'';
+  return IsBlank(c) || c == ';' || c == '<' || c == '>' || c == '/' || c == '&' || c == '%' ||
+         c == '"' || c == '\'';
 }
 
-// UTF-16 reduced to what the scan looks at: markup is ASCII, every other code
-// unit becomes a letter.  Other encodings are scanned as they are.
-bool IsUtf16(std::string_view bytes, bool* bigEndian) {
-  if (bytes.size() < 2) return false;
-  const auto b0 = static_cast<unsigned char>(bytes[0]);
-  const auto b1 = static_cast<unsigned char>(bytes[1]);
-  if ((b0 == 0xFF && b1 == 0xFE) || (b0 == '<' && b1 == 0)) {
-    *bigEndian = false;
-    return true;
-  }
-  if ((b0 == 0xFE && b1 == 0xFF) || (b0 == 0 && b1 == '<')) {
-    *bigEndian = true;
-    return true;
-  }
-  return false;
+// The parsers expand these to their one character whatever the file declares,
+// so a reference to one adds no more than a character reference does: the
+// character stands in the file itself, and the file's size bounds how many.
+bool IsPredefined(std::string_view name) {
+  return name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot";
 }
 
-std::string NarrowUtf16(std::string_view bytes, bool bigEndian) {
-  std::string text;
-  text.reserve(bytes.size() / 2);
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
-    const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
-    text += (hi == 0 && lo < 0x80) ? static_cast<char>(lo) : 'x';
-  }
-  return text;
+[[noreturn]] void RefuseParameterEntities() {
+  throw EProgramError(
+      "The file declares or uses parameter entities (<!ENTITY % ...> or %name;), which "
+      "preferences files do not use.");
 }
 
 // A position in a text being scanned: the document, or an entity's value.
@@ -95,6 +83,17 @@ struct Cursor {
   }
 };
 
+// The check reads a file under a policy stricter than XML's, one that every
+// real preferences file meets and that leaves no construct the counts below
+// could misjudge:
+//  - no parameter entities: they make the declarations themselves, which a
+//    scan that does not expand them cannot see;
+//  - no general entity whose replacement text holds "<": none can then add
+//    elements or declare anything, so the depth counted over the document's
+//    own tags is the depth the parser builds, and each entity is plain text
+//    whose size the scan computes;
+//  - an attribute-list default is charged to the expansion budget at every
+//    start tag of its element, since the parser may copy it into each.
 class LimitScan {
  public:
   explicit LimitScan(const XmlLimits& limits) : limits_(limits) {}
@@ -103,7 +102,7 @@ class LimitScan {
     Cursor c{text};
     while (!c.AtEnd()) {
       if (c.Peek() == '&') {
-        AddExpansion(Reference(c, general_));
+        AddExpansion(Reference(c));
       } else if (c.Peek() != '<') {
         ++c.at;
       } else if (c.StartsWith("<!--")) {
@@ -120,7 +119,7 @@ class LimitScan {
         if (depth_ > 0) --depth_;
         c.SkipPast(">");
       } else if (c.StartsWith("<!")) {
-        c.SkipMarkup();
+        c.SkipMarkup();  // not well-formed here: the parser says so
       } else {
         StartTag(c);
       }
@@ -135,7 +134,6 @@ class LimitScan {
     bool sized = false;
     std::uint64_t size = 0;
   };
-  using Entities = std::unordered_map<std::string_view, Entity>;
 
   [[noreturn]] static void ThrowNested() {
     throw EProgramError("The entity references in the file are nested more than " +
@@ -155,6 +153,7 @@ class LimitScan {
 
   void StartTag(Cursor& c) {
     ++c.at;
+    const std::string_view name = c.Name();
     while (!c.AtEnd()) {
       const char ch = c.Peek();
       if (ch == '"' || ch == '\'') {
@@ -166,6 +165,8 @@ class LimitScan {
         ++c.at;
         Nest();
         if (empty) --depth_;
+        const auto defaults = defaultsPerElement_.find(name);
+        if (defaults != defaultsPerElement_.end()) AddExpansion(defaults->second);
         return;
       } else {
         ++c.at;
@@ -177,7 +178,7 @@ class LimitScan {
     Cursor value{c.Quoted()};
     while (!value.AtEnd()) {
       if (value.Peek() == '&') {
-        AddExpansion(Reference(value, general_));
+        AddExpansion(Reference(value));
       } else {
         ++value.at;
       }
@@ -192,27 +193,42 @@ class LimitScan {
     }
   }
 
-  // At "&" or "%": moves past the reference and gives what it expands to.
-  std::uint64_t Reference(Cursor& c, Entities& entities) {
+  // At "&": moves past the reference and gives what it expands to.
+  std::uint64_t Reference(Cursor& c) {
     ++c.at;
     if (!c.AtEnd() && c.Peek() == '#') return 0;  // a character reference
     const std::string_view name = c.Name();
     if (c.AtEnd() || c.Peek() != ';') return 0;
     ++c.at;
+    return EntitySize(name, 0);
+  }
+
+  // What a reference to `name` expands to; nothing for a predefined, an
+  // undeclared or an external entity.
+  std::uint64_t EntitySize(std::string_view name, int nesting) {
     if (limits_.maxEntityExpansion == 0) return 0;
-    const auto found = entities.find(name);
-    return found == entities.end() ? 0 : Size(found->second, entities, 0);
+    const auto found = general_.find(name);
+    return found == general_.end() ? 0 : Size(found->second, nesting);
   }
 
   // The characters an entity's replacement text expands to, nested references
   // included.  An external entity is never fetched, so it expands to nothing.
-  std::uint64_t Size(Entity& entity, Entities& entities, int nesting) {
+  std::uint64_t Size(Entity& entity, int nesting) {
     if (entity.external || entity.sized) return entity.size;
     if (entity.visiting || nesting > kMaxEntityNesting) ThrowNested();
     entity.visiting = true;
     const std::string replacement = ReplacementText(entity.value);
-    std::uint64_t size = replacement.size();
-    Cursor c{replacement};
+    const std::uint64_t size = replacement.size() + ReferencesSize(replacement, nesting + 1);
+    entity.visiting = false;
+    entity.sized = true;
+    entity.size = std::min(size, Cap());
+    return entity.size;
+  }
+
+  // What the entity references in `text` expand to together.
+  std::uint64_t ReferencesSize(std::string_view text, int nesting) {
+    std::uint64_t size = 0;
+    Cursor c{text};
     while (!c.AtEnd() && size < Cap()) {
       if (c.Peek() != '&') {
         ++c.at;
@@ -221,17 +237,14 @@ class LimitScan {
       ++c.at;
       const std::string_view name = c.Name();
       if (c.AtEnd() || c.Peek() != ';') continue;
-      const auto found = entities.find(name);
-      if (found != entities.end()) size += Size(found->second, entities, nesting + 1);
+      size += EntitySize(name, nesting);
     }
-    entity.visiting = false;
-    entity.sized = true;
-    entity.size = std::min(size, Cap());
-    return entity.size;
+    return size;
   }
 
   // An entity's value with its character references resolved, as the parser
-  // stores it: "&#38;a;" in a value is a reference to "a" once declared.
+  // stores it: "&#38;a;" in a value is a reference to "a" once declared, and
+  // "&#60;" is markup.
   static std::string ReplacementText(std::string_view value) {
     std::string text;
     text.reserve(value.size());
@@ -267,21 +280,22 @@ class LimitScan {
         c.Quoted();
       } else if (ch == '[') {
         ++c.at;
-        InternalSubset(c, 0);
+        InternalSubset(c);
         c.SkipPast(">");
-        return;
+        break;
       } else {
         ++c.at;
-        if (ch == '>') return;
+        if (ch == '>') break;
       }
     }
+    SizeAttributeDefaults();
   }
 
-  // Declarations up to the closing "]" (or the end of a parameter entity's
-  // value, which may itself declare entities).
-  void InternalSubset(Cursor& c, int nesting) {
+  // Declarations up to the closing "]".
+  void InternalSubset(Cursor& c) {
     while (!c.AtEnd()) {
-      if (c.Peek() == ']') {
+      const char ch = c.Peek();
+      if (ch == ']') {
         ++c.at;
         return;
       }
@@ -293,56 +307,88 @@ class LimitScan {
       } else if (c.StartsWith("<!ENTITY")) {
         c.at += 8;
         EntityDeclaration(c);
+      } else if (c.StartsWith("<!ATTLIST")) {
+        c.at += 9;
+        AttributeListDeclaration(c);
       } else if (c.StartsWith("<!")) {
-        c.SkipMarkup();
-      } else if (c.Peek() == '%') {
-        ParameterReference(c, nesting);
+        DeclarationRest(c, [](std::string_view) {});
+      } else if (ch == '%') {
+        RefuseParameterEntities();
+      } else if (ch == '"' || ch == '\'') {
+        c.Quoted();  // not well-formed: the parser says so
       } else {
         ++c.at;
       }
     }
   }
 
-  // A parameter entity's text is read as declarations where it is referenced,
-  // and may declare the entities of a bomb, so it is scanned as such; each
-  // scan is charged to the expansion budget, which bounds the work.
-  void ParameterReference(Cursor& c, int nesting) {
-    ++c.at;
-    const std::string_view name = c.Name();
-    if (c.AtEnd() || c.Peek() != ';') return;
-    ++c.at;
-    if (limits_.maxEntityExpansion == 0) return;
-    const auto found = parameter_.find(name);
-    if (found == parameter_.end() || found->second.external) return;
-    if (nesting >= kMaxEntityNesting) ThrowNested();
-    AddExpansion(found->second.value.size());
-    Cursor value{found->second.value};
-    InternalSubset(value, nesting + 1);
+  // Moves past the next ">" that is not inside quotes, handing each quoted
+  // string on the way to `literal`.  Between the quotes, "%" can only start a
+  // parameter-entity reference.
+  template <typename OnLiteral>
+  void DeclarationRest(Cursor& c, OnLiteral literal) {
+    while (!c.AtEnd()) {
+      const char ch = c.Peek();
+      if (ch == '"' || ch == '\'') {
+        literal(c.Quoted());
+      } else if (ch == '%') {
+        RefuseParameterEntities();
+      } else {
+        ++c.at;
+        if (ch == '>') return;
+      }
+    }
   }
 
   void EntityDeclaration(Cursor& c) {
     c.SkipBlanks();
-    Entities* entities = &general_;
-    if (!c.AtEnd() && c.Peek() == '%') {
-      ++c.at;
-      entities = &parameter_;
-      c.SkipBlanks();
-    }
+    if (!c.AtEnd() && c.Peek() == '%') RefuseParameterEntities();
     const std::string_view name = c.Name();
     c.SkipBlanks();
     Entity entity;
     if (!c.AtEnd() && (c.Peek() == '"' || c.Peek() == '\'')) {
       entity.value = c.Quoted();
+      // In an entity's value, "%" starts a parameter-entity reference; a "%"
+      // written as a character reference is text and stays so.
+      if (entity.value.find('%') != std::string_view::npos) RefuseParameterEntities();
+      // Checked for the predefined names too: XML has lt and amp redeclared
+      // doubly escaped, so no honest redeclaration holds a "<" either.
+      if (ReplacementText(entity.value).find('<') != std::string::npos) {
+        throw EProgramError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
+                            "\" with markup (\"<\") in its text; entities in preferences files "
+                            "may hold plain text only.");
+      }
     } else {
       entity.external = true;
     }
-    c.SkipMarkup();
-    entities->emplace(name, entity);  // the first declaration binds
+    DeclarationRest(c, [](std::string_view) {});
+    if (!IsPredefined(name)) general_.emplace(name, entity);  // the first declaration binds
+  }
+
+  // The quoted strings of an attribute-list declaration are its defaults.
+  void AttributeListDeclaration(Cursor& c) {
+    c.SkipBlanks();
+    if (!c.AtEnd() && c.Peek() == '%') RefuseParameterEntities();
+    const std::string_view element = c.Name();
+    DeclarationRest(c, [&](std::string_view value) { defaults_.emplace_back(element, value); });
+  }
+
+  // Once every entity is declared: what the defaults of each element add to
+  // one of its start tags, at most.  An element that gives the attribute
+  // itself does not get the default, so this is an upper bound.
+  void SizeAttributeDefaults() {
+    if (limits_.maxEntityExpansion == 0) return;
+    for (const auto& [element, value] : defaults_) {
+      std::uint64_t& size = defaultsPerElement_[element];
+      size = std::min(size + value.size() + ReferencesSize(value, 0), Cap());
+    }
+    defaults_.clear();
   }
 
   const XmlLimits& limits_;
-  Entities general_;
-  Entities parameter_;
+  std::unordered_map<std::string_view, Entity> general_;
+  std::vector<std::pair<std::string_view, std::string_view>> defaults_;
+  std::unordered_map<std::string_view, std::uint64_t> defaultsPerElement_;
   std::uint64_t expansion_ = 0;
   std::uint32_t depth_ = 0;
 };
@@ -358,14 +404,9 @@ void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits) {
 
 void CheckXmlLimits(std::string_view bytes, const XmlLimits& limits) {
   if (limits.maxElementDepth == 0 && limits.maxEntityExpansion == 0) return;
-  LimitScan scan(limits);
-  bool bigEndian = false;
-  if (IsUtf16(bytes, &bigEndian)) {
-    const std::string text = NarrowUtf16(bytes, bigEndian);
-    scan.Document(text);
-  } else {
-    scan.Document(bytes);
-  }
+  std::string storage;
+  const std::string_view text = XmlScanText(bytes, storage);
+  LimitScan(limits).Document(text);
 }
 
 }  // namespace platform

@@ -14,9 +14,13 @@ namespace platform {
 void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits);
 
 // Raises EProgramError when the document in `bytes` nests elements deeper than
-// the limit or when its entity references would expand to more characters
-// than allowed.  The scan understands ASCII-compatible encodings and UTF-16;
-// it never rejects a file for being malformed, which is the parser's to say.
+// the limit or when its entity references, and the attribute defaults copied
+// into its elements, would expand to more characters than allowed.  With
+// either bound on, the check also refuses what it could not count exactly,
+// none of which a preferences file uses: an encoding other than UTF-8, UTF-16
+// and the ASCII-based single-byte code pages, parameter entities, and
+// entities whose text holds markup.  It never rejects a file for being
+// otherwise malformed, which is the parser's to say.
 void CheckXmlLimits(std::string_view bytes, const XmlLimits& limits);
 
 }  // namespace platform

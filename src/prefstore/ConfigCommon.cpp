@@ -115,7 +115,14 @@ void TConfigBase::SetPrefBinaryProc(const std::string& section, const std::strin
                                     const std::uint8_t* buffer, std::int32_t size) {
   Guarded(backend_.get(), "SetPrefBinaryProc",
           "Error writing binary data to preferences: SetPrefBinaryProc",
-          [&](TPrefBackend& backend) { backend.SetPrefBinary(section, name, buffer, size); });
+          [&](TPrefBackend& backend) {
+            // A negative size or a missing buffer would hand the backend
+            // memory that is not the caller's: refused here for every backend.
+            if (size < 0 || (buffer == nullptr && size > 0)) {
+              throw EProgramError("Failed to set data for '" + name + "'");
+            }
+            backend.SetPrefBinary(section, name, buffer, size);
+          });
 }
 
 bool TConfigBase::DeletePrefValue(const std::string& section, const std::string& name) {

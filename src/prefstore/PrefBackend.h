@@ -27,15 +27,28 @@ class TPrefBackend {
                               bool defaultValue) = 0;
   virtual void SetPrefBoolean(const std::string& section, const std::string& name, bool value) = 0;
   // The number of bytes placed in the buffer; for a missing value the
-  // registry backends give -1 and the INI backend 0.
-  virtual std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
-                                     std::uint8_t* buffer, std::int32_t bufferSize) = 0;
+  // registry backends give -1 and the INI backend 0.  A missing buffer or a
+  // negative size is no room at all, whichever backend reads: a value with
+  // bytes then raises each backend's error for a value the buffer cannot hold.
+  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
+                             std::uint8_t* buffer, std::int32_t bufferSize) {
+    return ReadPrefBinary(section, name, buffer,
+                          buffer != nullptr && bufferSize > 0 ? bufferSize : 0);
+  }
+  // `size` bytes from `buffer`; the store refuses a negative size and a
+  // missing buffer with bytes before any backend sees them.
   virtual void SetPrefBinary(const std::string& section, const std::string& name,
                              const std::uint8_t* buffer, std::int32_t size) = 0;
   virtual void GetPrefValueNames(const std::string& section, const std::string& sub,
                                  std::vector<std::string>& names) = 0;
   virtual bool DeletePrefValue(const std::string& section, const std::string& name) = 0;
   virtual bool DeletePrefKey(const std::string& sub) = 0;
+
+ protected:
+  // GetPrefBinary with `room` bytes at `buffer`: never negative, and 0
+  // whenever there is no buffer.
+  virtual std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
+                                      std::uint8_t* buffer, std::int32_t room) = 0;
 };
 
 // The backends' and the open routines' way to the store's members.

@@ -99,8 +99,8 @@ void TPrefBackendFile::SetPrefBoolean(const std::string& section, const std::str
   File().WriteString(SectionName(section), name, value ? "1" : "0");
 }
 
-std::int32_t TPrefBackendFile::GetPrefBinary(const std::string& section, const std::string& name,
-                                             std::uint8_t* buffer, std::int32_t bufferSize) {
+std::int32_t TPrefBackendFile::ReadPrefBinary(const std::string& section, const std::string& name,
+                                              std::uint8_t* buffer, std::int32_t room) {
   const std::string text = File().ReadString(SectionName(section), name, "");
   std::vector<std::uint8_t> bytes;
   bytes.reserve(text.size() / 2);
@@ -112,7 +112,7 @@ std::int32_t TPrefBackendFile::GetPrefBinary(const std::string& section, const s
   }
   const auto count = static_cast<std::int32_t>(bytes.size());
   if (count == 0) return 0;
-  if (count > bufferSize) throw EProgramError("Buffer overflow: GetPrefBinary_File");
+  if (count > room) throw EProgramError("Buffer overflow: GetPrefBinary_File");
   std::memcpy(buffer, bytes.data(), bytes.size());
   return count;
 }

@@ -26,13 +26,6 @@ class TPrefBackendFile final : public TPrefBackend {
   bool GetPrefBoolean(const std::string& section, const std::string& name,
                       bool defaultValue) override;
   void SetPrefBoolean(const std::string& section, const std::string& name, bool value) override;
-  // The bytes of the leading hexadecimal pairs (either case), at most 1023
-  // through the read limit; 0 for a missing or empty value, with the buffer
-  // untouched.  Decoding stops at the first pair that is not two hexadecimal
-  // digits, and only the bytes before it count.  More bytes than the buffer
-  // holds raise "Buffer overflow: GetPrefBinary_File", the buffer untouched.
-  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
-                             std::uint8_t* buffer, std::int32_t bufferSize) override;
   void SetPrefBinary(const std::string& section, const std::string& name,
                      const std::uint8_t* buffer, std::int32_t size) override;
   // Clears `names` and lists the names of the INI section `sub`.
@@ -43,6 +36,15 @@ class TPrefBackendFile final : public TPrefBackend {
   // there are; true also when there is no such section.  The header line
   // stays, as the platform leaves it.
   bool DeletePrefKey(const std::string& sub) override;
+
+ protected:
+  // The bytes of the leading hexadecimal pairs (either case), at most 1023
+  // through the read limit; 0 for a missing or empty value, with the buffer
+  // untouched.  Decoding stops at the first pair that is not two hexadecimal
+  // digits, and only the bytes before it count.  More bytes than there is
+  // room for raise "Buffer overflow: GetPrefBinary_File", the buffer untouched.
+  std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
+                              std::uint8_t* buffer, std::int32_t room) override;
 
  private:
   // Raises when the open made no file object.

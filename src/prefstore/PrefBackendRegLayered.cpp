@@ -6,7 +6,11 @@ bool TPrefBackendRegLayered::UserWriteNeeded(const std::string& name, MachineHol
   // another type, unreadable or different means a write whatever the user's
   // key holds, so the user's key is asked only when the machine holds exactly
   // the new value.  A fresh import thus costs one read and the write, and
-  // nothing is read at all when there is no machine key.
+  // nothing is read at all when there is no machine key.  A machine value
+  // that cannot be read as its type (a REG_DWORD of 8 bytes) is no error
+  // here: it cannot equal the new value, so the user's value is written, as
+  // for a value of another type; raising its read failure instead would show
+  // a box and lose the new value over data the user cannot change.
   if (!machineHolds(Machine())) return true;
   return User().Query(name, nullptr, nullptr, nullptr) == platform::reg::kSuccess;
 }
@@ -54,17 +58,15 @@ void TPrefBackendRegLayered::SetPrefBoolean(const std::string&, const std::strin
   }
 }
 
-std::int32_t TPrefBackendRegLayered::GetPrefBinary(const std::string&, const std::string& name,
-                                                   std::uint8_t* buffer, std::int32_t bufferSize) {
-  if (const auto size = User().GetBinary(name, buffer, bufferSize)) return *size;
-  return Machine().GetBinary(name, buffer, bufferSize).value_or(-1);
+std::int32_t TPrefBackendRegLayered::ReadPrefBinary(const std::string&, const std::string& name,
+                                                    std::uint8_t* buffer, std::int32_t room) {
+  if (const auto size = User().GetBinary(name, buffer, room)) return *size;
+  return Machine().GetBinary(name, buffer, room).value_or(-1);
 }
 
 void TPrefBackendRegLayered::SetPrefBinary(const std::string&, const std::string& name,
                                            const std::uint8_t* buffer, std::int32_t size) {
-  // Sizes the registry cannot hold are refused by the write itself.
-  const bool comparable = size >= 0 && (buffer != nullptr || size == 0);
-  if (!comparable || UserWriteNeeded(name, [&](TRegistryObject& machine) {
+  if (UserWriteNeeded(name, [&](TRegistryObject& machine) {
         return machine.HoldsBytes(name, buffer, static_cast<std::uint32_t>(size));
       })) {
     User().SetBinary(name, buffer, size);

@@ -21,8 +21,6 @@ class TPrefBackendRegLayered final : public TPrefBackendReg {
   bool GetPrefBoolean(const std::string& section, const std::string& name,
                       bool defaultValue) override;
   void SetPrefBoolean(const std::string& section, const std::string& name, bool value) override;
-  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
-                             std::uint8_t* buffer, std::int32_t bufferSize) override;
   void SetPrefBinary(const std::string& section, const std::string& name,
                      const std::uint8_t* buffer, std::int32_t size) override;
   // The user's subkey; the machine's when that yields no names.
@@ -30,6 +28,10 @@ class TPrefBackendRegLayered final : public TPrefBackendReg {
                          std::vector<std::string>& names) override;
   bool DeletePrefValue(const std::string& section, const std::string& name) override;
   bool DeletePrefKey(const std::string& sub) override;
+
+ protected:
+  std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
+                              std::uint8_t* buffer, std::int32_t room) override;
 
  private:
   TRegistryObject& Machine() { return Primary(); }

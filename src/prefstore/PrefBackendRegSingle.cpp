@@ -30,9 +30,9 @@ void TPrefBackendRegSingle::SetPrefBoolean(const std::string&, const std::string
   Primary().SetBoolean(name, value);
 }
 
-std::int32_t TPrefBackendRegSingle::GetPrefBinary(const std::string&, const std::string& name,
-                                                  std::uint8_t* buffer, std::int32_t bufferSize) {
-  return Primary().GetBinary(name, buffer, bufferSize).value_or(-1);
+std::int32_t TPrefBackendRegSingle::ReadPrefBinary(const std::string&, const std::string& name,
+                                                   std::uint8_t* buffer, std::int32_t room) {
+  return Primary().GetBinary(name, buffer, room).value_or(-1);
 }
 
 void TPrefBackendRegSingle::SetPrefBinary(const std::string&, const std::string& name,

@@ -18,8 +18,6 @@ class TPrefBackendRegSingle final : public TPrefBackendReg {
   bool GetPrefBoolean(const std::string& section, const std::string& name,
                       bool defaultValue) override;
   void SetPrefBoolean(const std::string& section, const std::string& name, bool value) override;
-  std::int32_t GetPrefBinary(const std::string& section, const std::string& name,
-                             std::uint8_t* buffer, std::int32_t bufferSize) override;
   void SetPrefBinary(const std::string& section, const std::string& name,
                      const std::uint8_t* buffer, std::int32_t size) override;
   // Lists the value names of the subkey `sub`, which then stays the current
@@ -29,4 +27,8 @@ class TPrefBackendRegSingle final : public TPrefBackendReg {
                          std::vector<std::string>& names) override;
   bool DeletePrefValue(const std::string& section, const std::string& name) override;
   bool DeletePrefKey(const std::string& sub) override;
+
+ protected:
+  std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
+                              std::uint8_t* buffer, std::int32_t room) override;
 };

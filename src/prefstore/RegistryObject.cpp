@@ -164,16 +164,13 @@ std::optional<std::string> TRegistryObject::GetString(const std::string& name) {
 }
 
 std::optional<std::int32_t> TRegistryObject::GetBinary(const std::string& name,
-                                                       std::uint8_t* buffer,
-                                                       std::int32_t bufferSize) {
+                                                       std::uint8_t* buffer, std::int32_t room) {
   std::uint32_t type = reg::kNone;
   std::uint32_t size = 0;
   if (!Exists(name, &type, &size)) return std::nullopt;
-  const std::uint32_t room =
-      buffer != nullptr && bufferSize > 0 ? static_cast<std::uint32_t>(bufferSize) : 0;
-  if (!IsRegBinaryReadable(type) || size > room) InvalidType(name);
+  if (!IsRegBinaryReadable(type) || size > static_cast<std::uint32_t>(room)) InvalidType(name);
   if (size == 0) return 0;
-  std::uint32_t read = room;
+  auto read = static_cast<std::uint32_t>(room);
   if (Query(name, &type, buffer, &read) != reg::kSuccess) FailedToGet(name);
   return static_cast<std::int32_t>(read);
 }
@@ -229,9 +226,6 @@ void TRegistryObject::SetString(const std::string& name, const std::string& valu
 
 void TRegistryObject::SetBinary(const std::string& name, const std::uint8_t* buffer,
                                 std::int32_t size) {
-  // A negative size or a missing buffer would hand the registry memory that
-  // is not the caller's.
-  if (size < 0 || (buffer == nullptr && size > 0)) FailedToSet(name);
   Write(name, reg::kBinary, buffer, static_cast<std::uint32_t>(size));
 }
 

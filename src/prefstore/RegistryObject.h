@@ -46,8 +46,10 @@ class TRegistryObject {
   std::optional<std::int32_t> GetInteger(const std::string& name);
   std::optional<bool> GetBoolean(const std::string& name);
   std::optional<std::string> GetString(const std::string& name);
+  // `room` is what the backend interface passes on: never negative, and 0
+  // when there is no buffer.
   std::optional<std::int32_t> GetBinary(const std::string& name, std::uint8_t* buffer,
-                                        std::int32_t bufferSize);
+                                        std::int32_t room);
 
   // Whether the value is there and reads as exactly this; a value of another
   // type, or one that cannot be read, holds no integer, text or bytes.
@@ -59,6 +61,8 @@ class TRegistryObject {
   void SetInteger(const std::string& name, std::int32_t value);
   void SetBoolean(const std::string& name, bool value);
   void SetString(const std::string& name, const std::string& value);
+  // `size` bytes from `buffer`, as the store lets them through: never a
+  // negative size, nor a missing buffer with bytes.
   void SetBinary(const std::string& name, const std::uint8_t* buffer, std::int32_t size);
 
   bool DeleteValue(const std::string& name);

@@ -54,12 +54,13 @@ std::string DecodeText(std::string_view text) {
   return ReplaceInTurn(text, kTextSteps);
 }
 
-std::int32_t ReadInteger(std::string_view text) {
+TIntegerText ParseInteger(std::string_view text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
+  if (i == n) return {0, TIntegerForm::kEmpty};
   bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
   int base = 10;
   if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
     base = 16;
@@ -68,42 +69,53 @@ std::int32_t ReadInteger(std::string_view text) {
     base = 16;
     i += 2;
   }
-  if (i == n) return 0;
+  if (i == n) return {0, TIntegerForm::kNotANumber};
 
   // A hexadecimal number is a 32-bit pattern; a decimal one must fit the
   // signed range, whose negative end is one further than its positive one.
   const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : 0x80000000ull;
   std::uint64_t value = 0;
+  bool tooLarge = false;
   for (; i < n; ++i) {
     const int digit = DigitValue(text[i], base);
-    if (digit < 0) return 0;
-    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-    if (value > limit) return 0;
+    if (digit < 0) return {0, TIntegerForm::kNotANumber};
+    // Past the limit the value stays there: the rest of the text only has
+    // to say whether it is digits.
+    if (!tooLarge) value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+    if (value > limit) tooLarge = true;
   }
-  if (base == 10 && !negative && value == limit) return 0;
+  if (tooLarge || (base == 10 && !negative && value == limit)) {
+    return {0, TIntegerForm::kOutOfRange};
+  }
   const auto pattern = static_cast<std::uint32_t>(value);
-  return static_cast<std::int32_t>(negative ? 0u - pattern : pattern);
+  return {static_cast<std::int32_t>(negative ? 0u - pattern : pattern), TIntegerForm::kNumber};
 }
 
 bool ReadBoolean(std::string_view text) { return ReadInteger(text) != 0; }
 
-std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view text) {
+TBinaryText ParseBinary(std::string_view text) {
+  TBinaryText result;
   std::size_t length = 0;
   std::string digits;
   digits.reserve(text.size());
   for (char c : text) {
     if (c == ' ') continue;
     ++length;
-    if (DigitValue(c, 16) >= 0) digits += c;
+    if (DigitValue(c, 16) >= 0) {
+      digits += c;
+    } else {
+      ++result.strayCharacters;
+    }
   }
   const std::size_t count = length / 2;
-  if (digits.size() / 2 != count) return std::nullopt;
-  std::vector<std::uint8_t> bytes(count);
+  if (digits.size() / 2 != count) return result;
+  result.unpairedDigit = digits.size() % 2 != 0;
+  std::vector<std::uint8_t>& bytes = result.bytes.emplace(count);
   for (std::size_t k = 0; k < count; ++k) {
     bytes[k] = static_cast<std::uint8_t>(DigitValue(digits[2 * k], 16) * 16 +
                                          DigitValue(digits[2 * k + 1], 16));
   }
-  return bytes;
+  return result;
 }
 
 PrefValueType ValueTypeOf(const std::optional<std::string>& type) {

@@ -22,14 +22,41 @@ std::string DecodeName(std::string_view name);
 // A value element's text, after the parser has resolved XML's own references.
 std::string DecodeText(std::string_view text);
 
+// How an integer text reads: whether it was a number in full.
+enum class TIntegerForm {
+  kNumber,      // the whole text is a number
+  kEmpty,       // empty, or spaces only
+  kNotANumber,  // anything else that is not such a number in full
+  kOutOfRange,  // digits only, but beyond 32 bits
+};
+struct TIntegerText {
+  std::int32_t value = 0;  // 0 unless kNumber
+  TIntegerForm form = TIntegerForm::kNumber;
+};
+
 // A 32-bit integer: leading spaces, a sign, then decimal digits or hex digits
 // after "$", "x" or "0x"; 0 for anything else or out of range.
-std::int32_t ReadInteger(std::string_view text);
+TIntegerText ParseInteger(std::string_view text);
+inline std::int32_t ReadInteger(std::string_view text) { return ParseInteger(text).value; }
 bool ReadBoolean(std::string_view text);
+
+// What a binary text holds besides its bytes.
+struct TBinaryText {
+  // None when the digits do not make up the byte count the length gives.
+  std::optional<std::vector<std::uint8_t>> bytes;
+  // Characters that are neither hexadecimal digits nor spaces: each counts
+  // towards the length, and a decoded value pairs the digits around them.
+  std::size_t strayCharacters = 0;
+  // A final digit without a partner, left out of a decoded value.
+  bool unpairedDigit = false;
+};
 
 // A hexadecimal byte string, spaces between digits allowed; none when the
 // digits do not make up the byte count the text's length gives.
-std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view text);
+TBinaryText ParseBinary(std::string_view text);
+inline std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view text) {
+  return ParseBinary(text).bytes;
+}
 
 enum class PrefValueType { kNone, kInteger, kString, kBoolean, kBinary };
 // The attribute "type", compared exactly; kNone when missing or unknown.

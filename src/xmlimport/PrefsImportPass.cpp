@@ -33,18 +33,26 @@ void TPrefsImportPass::ReadDocumentElement(const platform::IXmlNode& documentEle
   const std::string product = AnsiLowerCase(kProductElementName);
   for (auto child = documentElement.FirstChild(); child; child = child->NextSibling()) {
     const std::string name = child->Name();
-    if (name == "#comment" || child->IsTextElement()) continue;
-    if (AnsiLowerCase(name) != product) continue;
+    if (name == "#comment") continue;
+    if (child->IsTextElement() || AnsiLowerCase(name) != product) {
+      if (observer_ != nullptr) observer_->DocumentChildIgnored(*child);
+      continue;
+    }
     productKey_ = kProductRegistryKey;
+    if (observer_ != nullptr) observer_->ProductEntered(*child);
     ReadProduct(*child);
   }
 }
 
 void TPrefsImportPass::ReadProduct(const platform::IXmlNode& product) {
   for (auto child = product.FirstChild(); child; child = child->NextSibling()) {
-    if (child->IsTextElement()) continue;
+    if (child->IsTextElement()) {
+      if (observer_ != nullptr) observer_->ProductChildIgnored(*child);
+      continue;
+    }
     sectionName_.clear();
     scopeName_ = child->Name();
+    if (observer_ != nullptr) observer_->ScopeEntered(*child);
     ReadScope(*child);
   }
 }
@@ -59,6 +67,7 @@ void TPrefsImportPass::ReadScope(const platform::IXmlNode& scope) {
     // open and a close of its own; a failed open skips it without a close.
     sectionName_ = kProductKeySectionName;
     mappedSection_.clear();
+    if (observer_ != nullptr) observer_->ValueEntered(*child, true);
     if (OpenKey(mappedSection_)) {
       const ClosePrefOnExit close(store_);
       ReadValue(*child);
@@ -67,15 +76,27 @@ void TPrefsImportPass::ReadScope(const platform::IXmlNode& scope) {
 }
 
 void TPrefsImportPass::ReadSection(const platform::IXmlNode& section) {
+  if (observer_ != nullptr) observer_->SectionEntered(section);
   auto child = section.FirstChild();
-  if (!child) return;
+  if (!child) {
+    if (observer_ != nullptr) observer_->SectionPassedOver(TSectionPassedOver::kEmpty, {});
+    return;
+  }
   sectionName_ = DecodeName(section.Name());
-  if (IsSkippedSection(sectionName_)) return;
+  if (IsSkippedSection(sectionName_)) {
+    if (observer_ != nullptr) {
+      observer_->SectionPassedOver(TSectionPassedOver::kSkippedName, sectionName_);
+    }
+    return;
+  }
   mappedSection_ = mapper_.Map(sectionName_);
   const bool opened = OpenKey(mappedSection_);
   const ClosePrefOnExit close(store_);
   if (!opened) return;
-  for (; child; child = child->NextSibling()) ReadValue(*child);
+  for (; child; child = child->NextSibling()) {
+    if (observer_ != nullptr) observer_->ValueEntered(*child, false);
+    ReadValue(*child);
+  }
 }
 
 std::string TPrefsImportPass::KeyPath(const std::string& mappedSection) const {
@@ -83,7 +104,11 @@ std::string TPrefsImportPass::KeyPath(const std::string& mappedSection) const {
 }
 
 bool TPrefsImportPass::OpenKey(const std::string& mappedSection) {
-  return store_.OpenPref(ScopeOfName(scopeName_), KeyPath(mappedSection), true, false);
+  const cfgDataScope scope = ScopeOfName(scopeName_);
+  const std::string keyPath = KeyPath(mappedSection);
+  const bool opened = store_.OpenPref(scope, keyPath, true, false);
+  if (observer_ != nullptr) observer_->KeyOpened({scope, keyPath, mappedSection}, opened);
+  return opened;
 }
 
 void TPrefsImportPass::Tell(PrefValueType type, const std::string& name, std::int32_t integer,
@@ -103,9 +128,13 @@ void TPrefsImportPass::Tell(PrefValueType type, const std::string& name, std::in
 
 void TPrefsImportPass::ReadValue(const platform::IXmlNode& value) {
   const PrefValueType type = ValueTypeOf(value.Attribute("type"));
-  if (type == PrefValueType::kNone) return;
+  if (type == PrefValueType::kNone) {
+    if (observer_ != nullptr) observer_->ValueWithoutType();
+    return;
+  }
   const std::string name = DecodeName(value.Name());
   const std::string text = DecodeText(value.ElementText().value_or(std::string()));
+  if (observer_ != nullptr) observer_->ValueTextDecoded(type, text);
   static const std::vector<std::uint8_t> kNoBytes;
   switch (type) {
     case PrefValueType::kInteger: {

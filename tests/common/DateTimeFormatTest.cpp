@@ -38,6 +38,12 @@ const PictureCase kCases[] = {
     {"MmAfterSecondsIsMonth", "hh:nn:ss mm", kAfternoon, "13:02:03 03"},
     {"MmAfterDayIsMonth", "hh:mm dd/mm", kAfternoon, "13:02 05/03"},
     {"MmAfterQuotedTextStillMinutes", "h'h'mm", kAfternoon, "13h02"},
+    {"MmAfterOtherCharactersStillMinutes", "h, -1 mm", kAfternoon, "13, -1 02"},
+    // Any letter is a token, listed or not, and ends the hour's hold on m.
+    {"MAfterUnlistedLetterIsMonth", "h x m", kAfternoon, "13 x 3"},
+    {"MmAfterShortARunIsMonth", "hh aa mm", kAfternoon, "13 aa 03"},
+    {"MmAfterUnlistedLetterIsMonth", "h b mm", kAfternoon, "13 b 03"},
+    {"MAfterAmPmIsMonth", "h am/pm m", kAfternoon, "1 pm 3"},
     {"MonthNames", "mmm mmmm mmmmm", kAfternoon, "Mar March March"},
     {"MmmAfterHIsMonthName", "h mmm", kAfternoon, "13 Mar"},
     {"DayNames", "ddd dddd aaa aaaa", kAfternoon, "Tue Tuesday Tue Tuesday"},

@@ -164,6 +164,44 @@ TEST(ConfigureEventLog, EmptySettingsGiveTheDefaultNameAndNoPicture) {
   EXPECT_EQ(EventLogTimeFormat, "");
 }
 
+// A run that never logs must not ask the shell for the default name's folder,
+// and the name it gets when it does log is the one start-up would have given.
+TEST(ConfigureEventLog, TheDefaultNameIsAskedOfTheShellOnlyWhenRead) {
+  struct NameCase {
+    const char* logsPath;
+    const char* eventsFile;
+  };
+  const NameCase cases[] = {{"", ""}, {"C:\\Logs", ""}, {"", "_Events"}, {"C:\\Logs", "_Events"}};
+  for (const NameCase& c : cases) {
+    CommonFakes fakes;
+    fakes.settings.unusual = true;
+    fakes.fileSystem.AddFolder("C:\\Logs");
+    fakes.fileSystem.AddFolder("C:\\Users\\Ann\\AppData\\Local\\Orlavex");
+    const std::string eager = GetEventLogFileName(c.logsPath, "RegisterWrenfold.exe", c.eventsFile);
+    fakes.shellFolders.queries = 0;
+
+    ConfigureEventLog(c.logsPath, c.eventsFile, "");
+    EXPECT_EQ(fakes.shellFolders.queries, 0) << c.logsPath << c.eventsFile;
+    LogEvent("x", false);
+    EXPECT_EQ(EventLogFileName, eager);
+    EXPECT_EQ(fakes.fileSystem.Contents(eager), "x\r\n") << eager;
+    // Worked out once: later entries do not ask again.
+    const int queries = fakes.shellFolders.queries;
+    LogEvent("y", false);
+    EXPECT_EQ(fakes.shellFolders.queries, queries);
+  }
+}
+
+TEST(ConfigureEventLog, AStartUpNameReplacesAPendingDefault) {
+  CommonFakes fakes;
+  ConfigureEventLog("", "", "");
+  ConfigureEventLog("C:\\Logs", "_Events", "");
+  EXPECT_EQ(EventLogFileName, "C:\\Logs\\RegisterWrenfold.exe_Events.log");
+  EventLogFileName = "C:\\Other\\x.log";
+  EXPECT_EQ(EventLogFileName, "C:\\Other\\x.log");
+  EXPECT_EQ(fakes.shellFolders.queries, 0);
+}
+
 TEST(DefaultEventLogTimeFormat, MillisecondsOnlyWhereThePictureHasNone) {
   const std::pair<const char*, const char*> cases[] = {
       {"dddd, MMMM d, yyyy", "dddd, MMMM d, yyyy h:mm:ss:zzz AMPM"},

@@ -64,6 +64,64 @@ TEST_F(ImportEndToEnd, NestingAHundredThousandDeepIsRefused) {
   ExpectNothingWritten();
 }
 
+// Declared in character references inside a parameter entity, the bomb is
+// written nowhere in the file as a declaration.
+TEST_F(ImportEndToEnd, AParameterEntityIsRefused) {
+  const auto result = ImportFile(
+      PrefsFile(kMarker + "<PerUserRoam><General><Six type=\"string\">&six;</Six></General>"
+                          "</PerUserRoam>",
+                " [<!ENTITY big \"" + std::string(100000, 'x') +
+                    "\"><!ENTITY % p \"&#60;!ENTITY six '" + Repeat("&#38;big;", 12) +
+                    "'>\"> %p;]"),
+      "parameter.xml");
+  ExpectGeneralFailure(result, "parameter.xml",
+                       "The file declares or uses parameter entities (<!ENTITY % ...> or %name;), "
+                       "which preferences files do not use.");
+  ExpectNothingWritten();
+}
+
+// Elements inside an entity would nest deeper than the file's own tags show.
+TEST_F(ImportEndToEnd, AnEntityHoldingElementsIsRefused) {
+  const auto result = ImportFile(
+      PrefsFile(kMarker + "<PerUserRoam><General>&deep;</General></PerUserRoam>",
+                " [<!ENTITY deep \"" + Repeat("<a>", 100) + Repeat("</a>", 100) + "\">]"),
+      "markup.xml");
+  ExpectGeneralFailure(result, "markup.xml",
+                       "The file declares the entity \"deep\" with markup (\"<\") in its text; "
+                       "entities in preferences files may hold plain text only.");
+  ExpectNothingWritten();
+}
+
+// A default copied into every element it names multiplies like an entity.
+TEST_F(ImportEndToEnd, AnAttributeDefaultCopiedIntoManyElementsIsRefused) {
+  const auto result =
+      ImportFile(PrefsFile(kMarker + "<PerUserRoam><General>" + Repeat("<v>1</v>", 1100) +
+                               "</General></PerUserRoam>",
+                           " [<!ATTLIST v type CDATA \"" + std::string(1000, 'x') + "\">]"),
+                 "defaults.xml");
+  ExpectGeneralFailure(result, "defaults.xml",
+                       "The entity references in the file expand to more than 1048576 characters.");
+  ExpectNothingWritten();
+}
+
+// Ampersands redeclared as XML recommends are one character each, however
+// many: 250,000 of them import.
+TEST_F(ImportEndToEnd, ManyAmpersandsUnderARedeclaredAmpImport) {
+  std::string values;
+  for (int i = 0; i < 100; ++i) {
+    values += "<V" + std::to_string(i) + " type=\"string\">" + Repeat("Tom&amp;Jerry ", 2500) +
+              "</V" + std::to_string(i) + ">";
+  }
+  const auto result =
+      ImportFile(PrefsFile("<PerUserRoam><General>" + values + "</General></PerUserRoam>",
+                           " [<!ENTITY amp \"&#38;#38;\">]"),
+                 "ampersands.xml");
+  EXPECT_EQ(result.exitCode, 0u);
+  EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+  const std::string exported = testsupport::RegExport(kUserKey + "\\General");
+  EXPECT_NE(exported.find("\"V99\"=\"" + Repeat("Tom&Jerry ", 2500) + "\""), std::string::npos);
+}
+
 TEST_F(ImportEndToEnd, BytesInvalidInTheDeclaredEncodingAreRefused) {
   const auto result = ImportFile(
       PrefsFile(kMarker + "<PerUserRoam><General><Bad type=\"string\">caf\xE9 \xFF\xFE</Bad>"
@@ -78,7 +136,7 @@ TEST_F(ImportEndToEnd, BytesInvalidInTheDeclaredEncodingAreRefused) {
 TEST_F(ImportEndToEnd, ExternalEntitiesAreNotRead) {
   testsupport::WriteFile(folder_ + "secret.txt", "TOPSECRET");
   const std::string local = folder_ + "secret.txt";
-  const std::string sources[] = {local, "file:///" + local, "http://192.0.2.1/secret.txt"};
+  const std::string sources[] = {local, "file:///" + local, "http://127.0.0.1:9/secret.txt"};
   for (const std::string& source : sources) {
     SCOPED_TRACE(source);
     const auto result =
@@ -100,7 +158,7 @@ TEST_F(ImportEndToEnd, AnExternalDocumentTypeDefinitionIsNotRead) {
   testsupport::WriteFile(folder_ + "prefs.dtd",
                          "<!ATTLIST Leak type CDATA \"string\"><!ENTITY secret \"TOPSECRET\">");
   const std::string local = folder_ + "prefs.dtd";
-  const std::string sources[] = {local, "file:///" + local, "http://192.0.2.1/prefs.dtd"};
+  const std::string sources[] = {local, "file:///" + local, "http://127.0.0.1:9/prefs.dtd"};
   for (const std::string& source : sources) {
     SCOPED_TRACE(source);
     const auto result = ImportFile(PrefsFile(kMarker + "<PerUserRoam><General><Leak>plain</Leak>"

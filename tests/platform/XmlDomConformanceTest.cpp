@@ -80,7 +80,7 @@ const TreeCase kTrees[] = {
     // Neither is fetched: the address is one that no host answers.
     {"ExternalDtdNotRead", "<!DOCTYPE R SYSTEM \"missing.dtd\"><R><a>x</a></R>", "R", "R(a=\"x\")"},
     {"PublicDtdNotRead",
-     "<!DOCTYPE R PUBLIC \"-//X//DTD X//EN\" \"http://192.0.2.1/x.dtd\"><R><a>x</a></R>", "R",
+     "<!DOCTYPE R PUBLIC \"-//X//DTD X//EN\" \"http://127.0.0.1:9/x.dtd\"><R><a>x</a></R>", "R",
      "R(a=\"x\")"},
     {"NoDeclaration", "<?xml version=\"1.0\"?><R/>", nullptr, "R"},
     {"CommentsAtEveryLevel",
@@ -221,7 +221,7 @@ TEST_F(XmlDomConformance, ExternalEntitiesAreNeverRead) {
   const std::string secret = Put("SECRET", "secret.txt");
   const std::string url = "file:///" + secret;
   for (const std::string& system :
-       {std::string("secret.txt"), secret, url, std::string("http://192.0.2.1/secret.txt")}) {
+       {std::string("secret.txt"), secret, url, std::string("http://127.0.0.1:9/secret.txt")}) {
     SCOPED_TRACE(system);
     const std::string xml =
         "<!DOCTYPE R [<!ENTITY x SYSTEM \"" + system + "\">]><R><a>&x;</a><b>after</b></R>";

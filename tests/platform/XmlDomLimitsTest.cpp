@@ -15,13 +15,18 @@ constexpr const char* kFine = "";
 constexpr const char* kTooDeep = "levels deep.";
 constexpr const char* kTooLarge = "characters.";
 constexpr const char* kTooNested = "refer to themselves.";
+constexpr const char* kParameterEntities = "which preferences files do not use.";
+constexpr const char* kMarkup = "may hold plain text only.";
+constexpr const char* kUnreadableStart = "cannot be checked and is not read.";
+constexpr const char* kUnreadableDeclared = "a Windows code page such as windows-1252.";
 
 std::string Outcome(std::string_view bytes, const XmlLimits& limits) {
   try {
     platform::CheckXmlLimits(bytes, limits);
   } catch (const EProgramError& error) {
     const std::string text = error.what();
-    for (const char* ending : {kTooDeep, kTooLarge, kTooNested}) {
+    for (const char* ending : {kTooDeep, kTooLarge, kTooNested, kParameterEntities, kMarkup,
+                               kUnreadableStart, kUnreadableDeclared}) {
       if (text.size() >= std::strlen(ending) &&
           text.compare(text.size() - std::strlen(ending), std::string::npos, ending) == 0) {
         return ending;
@@ -38,8 +43,8 @@ std::string Repeat(const std::string& text, int times) {
   return out;
 }
 
-std::string Utf16(const std::string& ascii, bool bigEndian) {
-  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+std::string Utf16(const std::string& ascii, bool bigEndian, bool byteOrderMark = true) {
+  std::string out = !byteOrderMark ? "" : bigEndian ? "\xFE\xFF" : "\xFF\xFE";
   for (char c : ascii) {
     out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
   }
@@ -56,6 +61,29 @@ XmlLimits Expansion(std::uint64_t characters) {
   XmlLimits limits;
   limits.maxEntityExpansion = characters;
   return limits;
+}
+
+// The bounds the preferences import loads with.
+XmlLimits Import() {
+  XmlLimits limits;
+  limits.maxElementDepth = 64;
+  limits.maxEntityExpansion = 1024 * 1024;
+  return limits;
+}
+
+// Letters, digits and the markup characters in EBCDIC code page 037.
+std::string Ebcdic037(const std::string& ascii) {
+  const std::string from =
+      "<>/?=\". -_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  const std::string to =
+      "\x4C\x6E\x61\x6F\x7E\x7F\x4B\x40\x60\x6D"
+      "\x81\x82\x83\x84\x85\x86\x87\x88\x89\x91\x92\x93\x94\x95\x96\x97\x98\x99"
+      "\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9"
+      "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9"
+      "\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF7\xF8\xF9";
+  std::string out;
+  for (char c : ascii) out += to.at(from.find(c));
+  return out;
 }
 
 struct Case {
@@ -76,8 +104,9 @@ TEST(XmlDomLimits, ElementDepth) {
       {"CDATA", "<a><![CDATA[<b><c><d>]]></a>", Depth(1), kFine},
       {"processing instructions", "<?xml version=\"1.0\"?><a><?pi <b><c> ?></a>", Depth(1), kFine},
       {"internal subset",
-       "<!DOCTYPE a [<!ELEMENT a ANY><!ENTITY e \"<b><c><d>\"><!-- <x><y> -->]><a/>", Depth(1),
-       kFine},
+       "<!DOCTYPE a [<!ELEMENT a ANY><!ATTLIST a x CDATA \"<b><c>\"><!-- <x><y> --><?p <z>?>]>"
+       "<a/>",
+       Depth(1), kFine},
       {"unfinished tag", "<a><b><c><d", Depth(3), kFine},
       {"UTF-16LE", Utf16("<a><b><c><d/></c></b></a>", false), Depth(3), kTooDeep},
       {"UTF-16BE", Utf16("<a><b><c><d/></c></b></a>", true), Depth(3), kTooDeep},
@@ -117,7 +146,7 @@ TEST(XmlDomLimits, EntityExpansion) {
       {"declared through a parameter entity",
        "<!DOCTYPE a [<!ENTITY % p \"<!ENTITY big '" + std::string(80, 'x') +
            "'>\"> %p;]><a>&big;&big;</a>",
-       Expansion(150), kTooLarge},
+       Expansion(150), kParameterEntities},
       {"a reference to itself", "<!DOCTYPE a [<!ENTITY s \"x&s;\">]><a>&s;</a>", Expansion(100),
        kTooNested},
       {"a long chain", chain, Expansion(1000), kTooNested},
@@ -132,6 +161,176 @@ TEST(XmlDomLimits, EntityExpansion) {
       {"the first declaration binds",
        "<!DOCTYPE a [<!ENTITY e \"x\"><!ENTITY e \"" + std::string(200, 'y') + "\">]><a>&e;</a>",
        Expansion(100), kFine},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
+}
+
+// Parameter entities and entities holding markup are refused outright: the
+// first could declare what the scan never sees, the second add elements the
+// depth count never sees.  Plain-text abbreviations stay fine.
+TEST(XmlDomLimits, EntitiesHoldPlainTextOnly) {
+  const std::string doctype = "<!DOCTYPE Wrenfold_Preferences";
+  const std::string root = "<Wrenfold_Preferences><Wrenfold/></Wrenfold_Preferences>";
+  // 12 references to 100,000 characters, declared in character references
+  // that only the parameter entity's expansion turns into a declaration.
+  const std::string hiddenBomb = doctype + " [<!ENTITY big \"" + std::string(100000, 'x') +
+                                 "\"><!ENTITY % p \"&#60;!ENTITY six '" + Repeat("&#38;big;", 12) +
+                                 "'>\"> %p;]><Wrenfold_Preferences><s><v>&six;</v></s>"
+                                 "</Wrenfold_Preferences>";
+  const std::string deepEntity = doctype + " [<!ENTITY deep \"" + Repeat("<a>", 100) +
+                                 Repeat("</a>", 100) +
+                                 "\">]><Wrenfold_Preferences><Wrenfold><PerUserRoam><General>"
+                                 "&deep;</General></PerUserRoam></Wrenfold></Wrenfold_Preferences>";
+  const Case cases[] = {
+      {"parameter entity declaring a bomb in character references", hiddenBomb, Import(),
+       kParameterEntities},
+      {"parameter entity declared, never used", doctype + " [<!ENTITY % p \"x\">]>" + root,
+       Import(), kParameterEntities},
+      {"parameter entity in an entity's value", doctype + " [<!ENTITY e \"a%p;b\">]>" + root,
+       Import(), kParameterEntities},
+      {"parameter-entity reference between declarations", doctype + " [ %p; ]>" + root, Import(),
+       kParameterEntities},
+      {"parameter-entity reference inside a declaration",
+       doctype + " [<!ELEMENT Wrenfold_Preferences %p;>]>" + root, Import(), kParameterEntities},
+      {"entity of a hundred nested elements", deepEntity, Import(), kMarkup},
+      {"entity with one element, never used", doctype + " [<!ENTITY m \"<b/>\">]>" + root, Import(),
+       kMarkup},
+      {"markup as a character reference", doctype + " [<!ENTITY m \"&#60;b/>\">]>" + root, Import(),
+       kMarkup},
+      {"markup as a hexadecimal reference", doctype + " [<!ENTITY m \"&#x3C;b/>\">]>" + root,
+       Import(), kMarkup},
+      {"a comment", doctype + " [<!ENTITY m \"a<!-- b -->\">]>" + root, Import(), kMarkup},
+      {"the depth bound alone refuses them too", deepEntity, Depth(64), kMarkup},
+      {"predefined entity redeclared with markup", doctype + " [<!ENTITY lt \"&#60;\">]>" + root,
+       Import(), kMarkup},
+
+      {"bare declaration", doctype + ">" + root, Import(), kFine},
+      {"abbreviations, one in another",
+       doctype + " [<!ENTITY co \"Orlavex\"><!ENTITY product '&co; Wrenfold'>]>"
+                 "<Wrenfold_Preferences><Wrenfold><PerUserRoam><General><Owner type=\"string\">"
+                 "&product; by &co;</Owner></General></PerUserRoam></Wrenfold>"
+                 "</Wrenfold_Preferences>",
+       Import(), kFine},
+      {"a per cent sign as text",
+       doctype + " [<!ENTITY pc \"100&#37;\"><!ATTLIST v x CDATA \"50%\">"
+                 "<!ENTITY x SYSTEM \"my%20file.txt\"><!-- 10% --><?p %q;?>]>"
+                 "<Wrenfold_Preferences>%p; &pc;</Wrenfold_Preferences>",
+       Import(), kFine},
+      {"a less-than sign as text", doctype + " [<!ENTITY lt2 \"&#38;#60;\">]>" + root, Import(),
+       kFine},
+      {"no bound, no policy", hiddenBomb, XmlLimits{}, kFine},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
+}
+
+// The parser may copy an attribute-list default into every element it names.
+TEST(XmlDomLimits, AttributeDefaultsCountAtEveryElement) {
+  const std::string ten = "<!ENTITY e \"0123456789\">";
+  const Case cases[] = {
+      {"a reference in a default, 7 elements",
+       "<!DOCTYPE a [" + ten + "<!ATTLIST v d CDATA \"&e;\">]><a>" + Repeat("<v/>", 7) + "</a>",
+       Expansion(100), kFine},
+      {"a reference in a default, 8 elements",
+       "<!DOCTYPE a [" + ten + "<!ATTLIST v d CDATA \"&e;\">]><a>" + Repeat("<v/>", 8) + "</a>",
+       Expansion(100), kTooLarge},
+      {"a long default",
+       "<!DOCTYPE a [<!ATTLIST v d CDATA \"" + std::string(50, 'x') + "\">]><a>" +
+           Repeat("<v></v>", 3) + "</a>",
+       Expansion(100), kTooLarge},
+      {"every default of the element",
+       "<!DOCTYPE a [<!ATTLIST v d CDATA \"" + std::string(30, 'x') + "\" f CDATA #FIXED '" +
+           std::string(30, 'y') + "'><!ATTLIST v g (p|q) \"p\" h CDATA #IMPLIED>]><a>" +
+           Repeat("<v x='1'>t</v>", 2) + "</a>",
+       Expansion(100), kTooLarge},
+      {"an entity declared after the default",
+       "<!DOCTYPE a [<!ATTLIST v d CDATA \"&e;&e;\">" + ten + "]><a>" + Repeat("<v/>", 5) + "</a>",
+       Expansion(100), kTooLarge},
+      {"other elements get nothing",
+       "<!DOCTYPE a [<!ATTLIST w d CDATA \"" + std::string(500, 'x') + "\">]><a>" +
+           Repeat("<v/><wx/><v/>", 10) + "</a>",
+       Expansion(100), kFine},
+      {"a type on a few values",
+       "<!DOCTYPE Wrenfold_Preferences [<!ATTLIST Leak type CDATA \"string\">]>"
+       "<Wrenfold_Preferences><Wrenfold><PerUserRoam><General>" +
+           Repeat("<Leak>x</Leak>", 5) +
+           "</General></PerUserRoam></Wrenfold></Wrenfold_Preferences>",
+       Import(), kFine},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
+}
+
+// The parsers expand lt, gt, amp, apos and quot to their one character
+// whatever the file declares them as, in the form XML recommends or another.
+TEST(XmlDomLimits, PredefinedEntitiesAreTheirCharacter) {
+  const std::string recommended =
+      "<!DOCTYPE a [<!ENTITY lt \"&#38;#60;\"><!ENTITY gt \"&#62;\"><!ENTITY amp \"&#38;#38;\">"
+      "<!ENTITY apos \"&#39;\"><!ENTITY quot \"&#34;\">]>";
+  const Case cases[] = {
+      {"redeclared as XML recommends",
+       recommended + "<a x='" + Repeat("&amp;", 30) + "'>" +
+           Repeat("&lt;&gt;&amp;&apos;&quot;", 30) + "</a>",
+       Expansion(100), kFine},
+      {"redeclared otherwise",
+       "<!DOCTYPE a [<!ENTITY amp \"" + std::string(100, 'x') + "\">]><a>" + Repeat("&amp;", 30) +
+           "</a>",
+       Expansion(100), kFine},
+      {"inside other entities",
+       recommended + "<!ENTITY and \"&amp;&amp;&amp;\">]><a>" + Repeat("&and;", 5) + "</a>",
+       Expansion(100), kFine},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
+
+  // 3.5 MB with 250,000 ampersands under the recommended declaration of amp.
+  const std::string big = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + recommended + "<a>" +
+                          Repeat("<v>" + Repeat("Tom&amp;Jerry ", 250) + "</v>", 1000) + "</a>";
+  EXPECT_GT(big.size(), 3'500'000u);
+  EXPECT_EQ(Outcome(big, Import()), kFine);
+}
+
+// The scan reads markup as ASCII; a file it could not read so is refused.
+TEST(XmlDomLimits, EncodingsTheScanReads) {
+  const std::string deep = Repeat("<a>", 100) + Repeat("</a>", 100);
+  const std::string shallow = "<a><b>caf\xE9</b></a>";
+  const std::string plain = "<a><b>cafe</b></a>";
+  auto declared = [](const std::string& encoding, const std::string& body) {
+    return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" + body;
+  };
+  std::string utf32le = "\xFF\xFE";
+  utf32le.append("\0\0", 2);
+  for (char c : shallow) utf32le += std::string{c, '\0', '\0', '\0'};
+  std::string utf32be;
+  for (char c : shallow) utf32be += std::string{'\0', '\0', '\0', c};
+
+  const Case cases[] = {
+      {"EBCDIC, a hundred deep", Ebcdic037(declared("IBM037", deep)), Import(), kUnreadableStart},
+      {"EBCDIC without a declaration", Ebcdic037(plain), Import(), kUnreadableStart},
+      {"EBCDIC named in ASCII", declared("IBM037", shallow), Import(), kUnreadableDeclared},
+      {"UTF-32LE", utf32le, Import(), kUnreadableStart},
+      {"UTF-32BE without a mark", utf32be, Import(), kUnreadableStart},
+      {"Shift_JIS", declared("Shift_JIS", shallow), Import(), kUnreadableDeclared},
+      {"UTF-16 named in single bytes", declared("UTF-16", shallow), Import(), kUnreadableDeclared},
+      {"UTF-16 naming a code page", Utf16(declared("ISO-8859-1", shallow), false), Import(),
+       kUnreadableDeclared},
+      {"UTF-16LE naming the other order", Utf16(declared("UTF-16BE", shallow), false), Import(),
+       kUnreadableDeclared},
+      {"text before the markup", "hello" + shallow, Import(), kUnreadableStart},
+      {"the depth bound alone refuses them too", Ebcdic037(plain), Depth(64), kUnreadableStart},
+
+      {"UTF-8 with a mark", "\xEF\xBB\xBF" + declared("UTF-8", deep), Depth(64), kTooDeep},
+      {"windows-1252", declared("windows-1252", shallow), Import(), kFine},
+      {"windows-1252 in capitals, a hundred deep", declared("WINDOWS-1252", deep), Import(),
+       kTooDeep},
+      {"ISO-8859-15, single quotes, blanks",
+       "<?xml version='1.0' encoding = 'iso-8859-15' ?>" + shallow, Import(), kFine},
+      {"latin1", declared("latin1", shallow), Import(), kFine},
+      {"US-ASCII", declared("US-ASCII", shallow), Import(), kFine},
+      {"no declaration, blanks first", "\r\n  " + shallow, Import(), kFine},
+      {"UTF-16LE naming itself", Utf16(declared("UTF-16", shallow), false), Import(), kFine},
+      {"UTF-16BE naming its order", Utf16(declared("utf-16be", shallow), true), Import(), kFine},
+      {"UTF-16LE without a mark, a hundred deep", Utf16(declared("UTF-16", deep), false, false),
+       Import(), kTooDeep},
+      {"an empty file is the parser's to refuse", "", Import(), kFine},
+      {"no bound, no check", Ebcdic037(deep), XmlLimits{}, kFine},
   };
   for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
 }

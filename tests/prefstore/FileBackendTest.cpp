@@ -242,6 +242,36 @@ TEST_P(FileBackend, BinaryLongerThanTheBufferRaisesAndLeavesItUntouched) {
   EXPECT_EQ(Backend().GetPrefBinary("General", "Bin", buffer, 2), 2);
 }
 
+// A size or buffer that does not describe the caller's own bytes is refused
+// with the registry's words, and nothing is written; a missing buffer is no
+// room to read into.
+TEST_P(FileBackend, BinaryWithoutBytesToTakeIsRefusedAndAMissingBufferIsNoRoom) {
+  Attach();
+  Put("[General]\r\nBin=0AFF\r\nEmpty=\r\n");
+  const std::uint8_t bytes[2] = {1, 2};
+  store.SetPrefBinaryProc("General", "Null", nullptr, 4);
+  store.SetPrefBinaryProc("General", "Negative", bytes, -1);
+  ASSERT_EQ(env.ui.boxes.size(), 2u);
+  EXPECT_EQ(env.ui.boxes[0].caption, "Wrenfold.exe Error: SetPrefBinaryProc");
+  EXPECT_EQ(env.ui.boxes[0].text, "SetPrefBinaryProc: Failed to set data for 'Null'");
+  EXPECT_EQ(env.ui.boxes[1].text, "SetPrefBinaryProc: Failed to set data for 'Negative'");
+  store.SetPrefBinaryProc("General", "None", nullptr, 0);
+  EXPECT_EQ(env.ui.boxes.size(), 2u);
+  EXPECT_EQ(Contents(), "[General]\r\nBin=0AFF\r\nEmpty=\r\nNone=\r\n");
+
+  try {
+    Backend().GetPrefBinary("General", "Bin", nullptr, 4);
+    ADD_FAILURE() << "no error raised";
+  } catch (const EProgramError& error) {
+    EXPECT_STREQ(error.what(), "Buffer overflow: GetPrefBinary_File");
+  }
+  EXPECT_EQ(Backend().GetPrefBinary("General", "Empty", nullptr, 4), 0);
+  EXPECT_EQ(Backend().GetPrefBinary("General", "Missing", nullptr, 4), 0);
+  std::uint8_t buffer[2] = {0xEE, 0xEE};
+  EXPECT_THROW(Backend().GetPrefBinary("General", "Bin", buffer, -2), EProgramError);
+  EXPECT_EQ(buffer[0], 0xEE);
+}
+
 TEST_P(FileBackend, LongValuesAreWrittenInFullButReadBackCut) {
   Attach();
   std::vector<std::uint8_t> bytes(1500);

@@ -109,6 +109,18 @@ const std::vector<WriteCase>& WriteCases() {
        {},
        Binary({5, 0, 0, 0}),
        BinaryValue({5, 0, 0, 0})},
+      // A machine value that cannot be read as its type differs too: the
+      // user's value is written, with no report and nothing lost.
+      {"integer vs unreadable machine dword",
+       RegValue{reg::kDword, {5, 0, 0, 0, 0, 0, 0, 0}},
+       {},
+       Integer(5),
+       DwordValue(5)},
+      {"boolean vs unreadable machine dword",
+       RegValue{reg::kDword, {1, 0, 0, 0, 0, 0, 0, 0}},
+       {},
+       Boolean(true),
+       DwordValue(1)},
   };
   return cases;
 }
@@ -188,6 +200,8 @@ TEST_P(LayeredWrite, ReadsRaiseOnTypesTheyDoNotAccept) {
       {"binary of a number", [&] { Backend().GetPrefBinary("", "Two", buffer, 4); },
        "Invalid data type for 'Two'"},
       {"binary larger than the buffer", [&] { Backend().GetPrefBinary("", "Wide", buffer, 4); },
+       "Invalid data type for 'Wide'"},
+      {"binary into no buffer", [&] { Backend().GetPrefBinary("", "Wide", nullptr, 8); },
        "Invalid data type for 'Wide'"},
       {"string of the machine's number", [&] { Backend().GetPrefString("", "Machine number", ""); },
        "Invalid data type for 'Machine number'"},

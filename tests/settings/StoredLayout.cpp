@@ -1,5 +1,7 @@
 #include "StoredLayout.h"
 
+#include <utility>
+
 #include "platform/Registry.h"
 
 namespace settingstest {
@@ -273,6 +275,18 @@ const Section kSearchHistory = {"$Temp\\\\Search History",
                                 }};
 
 }  // namespace
+
+bool StoredAsPath(const ExpectedValue& value) {
+  static const std::vector<std::pair<std::string, std::string>> kPaths = {
+      {"Backup", "Backup Folder"},   {"File Paths", "Images Path"},
+      {"File Paths", "Logs Path"},   {"File Paths", "Error Path"},
+      {"File Paths", "Events File"}, {"File Paths", "Update Log File"},
+  };
+  for (const auto& [key, name] : kPaths) {
+    if (value.key == key && value.name == name) return true;
+  }
+  return false;
+}
 
 std::vector<ExpectedValue> AppearanceLayout() {
   std::vector<ExpectedValue> layout;

@@ -21,4 +21,8 @@ std::vector<ExpectedValue> WholeSaveLayout(bool showAdvancedSettings,
 // "Appearance": saveAppearance's 21 values, then saveThemes' 45.
 std::vector<ExpectedValue> AppearanceLayout();
 
+// Whether a kSz value holds a folder or file path, stored trimmed and with
+// placeholders, rather than a text stored as held.
+bool StoredAsPath(const ExpectedValue& value);
+
 }  // namespace settingstest

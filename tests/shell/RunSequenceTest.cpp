@@ -107,10 +107,25 @@ TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
   testsupport::FakeStore env;
   EventLogTimeFormat = "stale";
   EXPECT_EQ(RunProgram(), 0);
+  // Logging is off all run: the shell, whose libraries are slow to load, is
+  // never asked for the log's folder.
+  EXPECT_EQ(env.shellFolders.queries, 0);
   EXPECT_EQ(EventLogFileName,
             "C:\\Users\\Ann\\AppData\\Local\\Orlavex\\RegisterWrenfold.exe_Events.log");
   EXPECT_EQ(EventLogTimeFormat, "");
   EventLogFileName.clear();
+  ResetDateTimeLocale();
+}
+
+// The short time picture is the locale's own, cut after its minutes, and it
+// is taken once at start: changing the locale later leaves it alone.
+TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
+  testsupport::FakeStore env;
+  ResetDateTimeLocale();
+  env.locale.items[platform::lc::kTimeFormat] = "HH.mm'h' tt";
+  EXPECT_EQ(RunProgram(), 0);
+  env.locale.items[platform::lc::kTimeFormat] = "H:mm";
+  EXPECT_EQ(CurrentDateTimeLocale().shortTimePicture, "HH.mm'h'");
   ResetDateTimeLocale();
 }
 

@@ -100,6 +100,59 @@ TEST(PrefsFileFormat, IntegerGrammar) {
   }
 }
 
+TEST(PrefsFileFormat, IntegerTextSaysWhetherItWasANumberInFull) {
+  const struct {
+    const char* text;
+    TIntegerForm form;
+  } cases[] = {
+      {"42", TIntegerForm::kNumber},
+      {"  -$10", TIntegerForm::kNumber},
+      {"0", TIntegerForm::kNumber},
+      {"-2147483648", TIntegerForm::kNumber},
+      {"$FFFFFFFF", TIntegerForm::kNumber},
+      {"", TIntegerForm::kEmpty},
+      {"   ", TIntegerForm::kEmpty},
+      {"12a", TIntegerForm::kNotANumber},
+      {"-", TIntegerForm::kNotANumber},
+      {"0x", TIntegerForm::kNotANumber},
+      {"true", TIntegerForm::kNotANumber},
+      {"42 ", TIntegerForm::kNotANumber},
+      // Too many digits is out of range only when all of them are digits.
+      {"99999999999999999999x", TIntegerForm::kNotANumber},
+      {"2147483648", TIntegerForm::kOutOfRange},
+      {"-2147483649", TIntegerForm::kOutOfRange},
+      {"$100000000", TIntegerForm::kOutOfRange},
+      {"99999999999999999999", TIntegerForm::kOutOfRange},
+  };
+  for (const auto& c : cases) {
+    const TIntegerText parsed = ParseInteger(c.text);
+    EXPECT_EQ(parsed.form, c.form) << '"' << c.text << '"';
+    EXPECT_EQ(parsed.value, ReadInteger(c.text)) << '"' << c.text << '"';
+    if (c.form != TIntegerForm::kNumber) {
+      EXPECT_EQ(parsed.value, 0) << '"' << c.text << '"';
+    }
+  }
+}
+
+TEST(PrefsFileFormat, BinaryTextTellsWhatItsBytesLeftOut) {
+  const struct {
+    const char* text;
+    bool decodes;
+    std::size_t stray;
+    bool unpaired;
+  } cases[] = {
+      {"0A 0B", true, 0, false},  {"0A0B0", true, 0, true},      {"0A,0B", true, 1, false},
+      {"0A\n0B", true, 1, false}, {"0A,0B,0C", false, 2, false}, {"zz", false, 2, false},
+      {"", true, 0, false},       {"0", true, 0, true},          {"0A0B,", true, 1, false},
+  };
+  for (const auto& c : cases) {
+    const TBinaryText parsed = ParseBinary(c.text);
+    EXPECT_EQ(parsed.bytes.has_value(), c.decodes) << '"' << c.text << '"';
+    EXPECT_EQ(parsed.strayCharacters, c.stray) << '"' << c.text << '"';
+    EXPECT_EQ(parsed.unpairedDigit, c.unpaired) << '"' << c.text << '"';
+  }
+}
+
 TEST(PrefsFileFormat, BooleanIsAnyNonZeroInteger) {
   for (const char* text : {"1", "-1", "2", "$10", " 3"}) EXPECT_TRUE(ReadBoolean(text)) << text;
   for (const char* text : {"0", "", "true", "yes", "$0", "1x"}) {

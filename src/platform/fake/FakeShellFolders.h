@@ -23,11 +23,13 @@ class FakeShellFolders final : public IShellFolders {
       {csidl::kCommonDocuments, "C:\\Users\\Public\\Documents"},
   };
   std::string tempPath = "C:\\Users\\Ann\\AppData\\Local\\Temp\\";
-  // The owner window of the last folder query.
+  // The owner window of the last folder query, and how many were made.
   WindowHandle lastOwner = nullptr;
+  int queries = 0;
 
   std::string SpecialFolderPath(WindowHandle owner, int folder) override {
     lastOwner = owner;
+    ++queries;
     const auto found = folders.find(folder);
     return found == folders.end() ? std::string() : found->second;
   }

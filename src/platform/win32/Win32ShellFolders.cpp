@@ -19,20 +19,70 @@ struct ItemIdListTraits {
 };
 using ItemIdList = UniqueHandle<ItemIdListTraits>;
 
+struct ModuleTraits {
+  using Type = HMODULE;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type module) { FreeLibrary(module); }
+};
+using Module = UniqueHandle<ModuleTraits>;
+
+using SpecialFolderLocationProc = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
+using PathFromIdListProc = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+using FolderPathProc = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
+
+// The shell library and the libraries it brings along cost a run a good part
+// of its start-up, and most runs never ask for a folder: it is loaded on the
+// first question and stays until the program ends.  Null entries mean the
+// shell could not be loaded, which answers every question with no folder.
+class ShellLibrary {
+ public:
+  // The shell library is one of the system's known libraries, which are only
+  // ever taken from the system folder.
+  ShellLibrary() : module_(LoadLibraryA("shell32.dll")) {
+    if (!module_) return;
+    specialFolderLocation = Entry<SpecialFolderLocationProc>("SHGetSpecialFolderLocation");
+    pathFromIdList = Entry<PathFromIdListProc>("SHGetPathFromIDListA");
+    folderPath = Entry<FolderPathProc>("SHGetFolderPathA");
+  }
+
+  static ShellLibrary& Get() {
+    static ShellLibrary library;
+    return library;
+  }
+
+  SpecialFolderLocationProc specialFolderLocation = nullptr;
+  PathFromIdListProc pathFromIdList = nullptr;
+  FolderPathProc folderPath = nullptr;
+
+ private:
+  template <class Proc>
+  Proc Entry(const char* name) const {
+    // GetProcAddress answers a generic function pointer; the cast names its
+    // real type.
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module_.get(), name)));
+  }
+
+  Module module_;
+};
+
 class Win32ShellFolders final : public IShellFolders {
  public:
   std::string SpecialFolderPath(WindowHandle owner, int folder) override {
+    const ShellLibrary& shell = ShellLibrary::Get();
+    if (shell.specialFolderLocation == nullptr || shell.pathFromIdList == nullptr) return {};
     LPITEMIDLIST raw = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(static_cast<HWND>(owner), folder, &raw))) return {};
+    if (FAILED(shell.specialFolderLocation(static_cast<HWND>(owner), folder, &raw))) return {};
     const ItemIdList list(raw);
     char buffer[MAX_PATH + 1] = {};
-    if (!SHGetPathFromIDListA(list.get(), buffer)) return {};
+    if (!shell.pathFromIdList(list.get(), buffer)) return {};
     return buffer;
   }
 
   std::string FolderPath(WindowHandle owner, int folder) override {
+    const ShellLibrary& shell = ShellLibrary::Get();
+    if (shell.folderPath == nullptr) return {};
     char buffer[MAX_PATH + 1] = {};
-    if (FAILED(SHGetFolderPathA(static_cast<HWND>(owner), folder, nullptr, SHGFP_TYPE_CURRENT,
+    if (FAILED(shell.folderPath(static_cast<HWND>(owner), folder, nullptr, SHGFP_TYPE_CURRENT,
                                 buffer))) {
       return {};
     }

@@ -1,0 +1,67 @@
+#include "check/CheckPrefsFile.h"
+
+#include <cstdint>
+
+#include "check/CollectingUi.h"
+#include "check/WalkListener.h"
+#include "platform/Process.h"
+#include "platform/Services.h"
+#include "platform/fake/FakeRegistry.h"
+#include "prefstore/ConfigCommon.h"
+#include "prefstore/PrefsLocationRtns.h"
+#include "xmlimport/ImpExpRegXML.h"
+
+namespace {
+
+// A build that keeps preferences in an INI file would write it: a check
+// always places values in the registry, which is in memory here.
+class RegistryLocation {
+ public:
+  RegistryLocation() : saved_(PrefLocation) { PrefLocation = plRegistry; }
+  ~RegistryLocation() { PrefLocation = saved_; }
+  RegistryLocation(const RegistryLocation&) = delete;
+  RegistryLocation& operator=(const RegistryLocation&) = delete;
+
+ private:
+  const std::uint8_t saved_;
+};
+
+TCheckVerdict VerdictOf(TImportVerdict verdict) {
+  switch (verdict) {
+    case TImportVerdict::kImported: return TCheckVerdict::kImported;
+    case TImportVerdict::kForeign: return TCheckVerdict::kForeign;
+    case TImportVerdict::kRejected: return TCheckVerdict::kRejected;
+    case TImportVerdict::kFailed: return TCheckVerdict::kFailed;
+  }
+  return TCheckVerdict::kFailed;
+}
+
+}  // namespace
+
+TCheckReport CheckPrefsFile(const std::string& fileName) {
+  TCheckReport report;
+  report.fileName = fileName;
+  // The program imports only a file that exists, and says nothing otherwise.
+  if (!platform::Process().FileExists(fileName)) {
+    report.verdict = TCheckVerdict::kNotFound;
+    return report;
+  }
+
+  TWalkListener listener(report);
+  platform::ScopedServices services;
+  platform::fake::FakeRegistry registry;
+  TCollectingUi ui(platform::Ui(),
+                   [&listener](const std::string& caption, const std::string& text) {
+                     listener.StoreReported(caption, text);
+                   });
+  services->registry = &registry;
+  services->ui = &ui;
+  const RegistryLocation location;
+
+  TConfigBase store;
+  const TImportResult result = ImportPrefsFile(fileName, store, &listener);
+  report.verdict = VerdictOf(result.verdict);
+  report.report = result.report;
+  listener.WalkEnded();
+  return report;
+}

@@ -1,0 +1,97 @@
+#include "check/ReportJson.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/Services.h"
+#include "platform/Ui.h"
+
+namespace {
+
+// An ANSI text as a JSON string in UTF-8.
+std::string Json(const std::string& ansi) {
+  const std::string utf8 = platform::Ui().AnsiToUtf8(ansi);
+  std::string out = "\"";
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (byte < 0x20) {
+          char buffer[8];
+          std::snprintf(buffer, sizeof buffer, "\\u%04x", byte);
+          out += buffer;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+const char* VerdictWord(TCheckVerdict verdict) {
+  switch (verdict) {
+    case TCheckVerdict::kImported: return "imported";
+    case TCheckVerdict::kForeign: return "foreign";
+    case TCheckVerdict::kRejected: return "rejected";
+    case TCheckVerdict::kFailed: return "failed";
+    case TCheckVerdict::kNotFound: return "not-found";
+  }
+  return "";
+}
+
+std::string JsonData(const TImportedValue& value) {
+  switch (value.type) {
+    case PrefValueType::kInteger: return std::to_string(value.integer);
+    case PrefValueType::kBoolean: return value.integer != 0 ? "true" : "false";
+    case PrefValueType::kString: return Json(value.text);
+    case PrefValueType::kBinary: {
+      std::string hex = "\"";
+      for (const std::uint8_t byte : value.bytes) {
+        char buffer[4];
+        std::snprintf(buffer, sizeof buffer, "%02X", byte);
+        hex += buffer;
+      }
+      return hex + "\"";
+    }
+    case PrefValueType::kNone: break;
+  }
+  return "null";
+}
+
+// The fields that place a key, shared by key and value records.
+std::string KeyFields(const TImportedKey& key) {
+  return "\"root\":" + Json(RootName(key.scope)) + ",\"scope\":" + Json(ScopeName(key.scope)) +
+         ",\"key\":" + Json(KeyName(key)) + ",\"section\":" + Json(key.section);
+}
+
+}  // namespace
+
+void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
+  out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)
+      << ",\"verdict\":" << Json(VerdictWord(report.verdict))
+      << ",\"report\":" << Json(report.report) << ",\"values\":" << report.ValueCount()
+      << ",\"keys\":" << report.keys.size() << "}\n";
+  for (const TCheckedKey& key : report.keys) {
+    out << "{\"record\":\"key\"," << KeyFields(key.key) << "}\n";
+    for (const TCheckedValue& value : key.values) {
+      out << "{\"record\":\"value\",\"path\":" << Json(value.path) << "," << KeyFields(key.key)
+          << ",\"name\":" << Json(value.value.name)
+          << ",\"type\":" << Json(TypeWord(value.value.type))
+          << ",\"data\":" << JsonData(value.value) << "}\n";
+    }
+  }
+  for (const TFinding& finding : report.findings) {
+    out << "{\"record\":\"finding\",\"severity\":"
+        << Json(finding.severity == TSeverity::kWarning ? "warning" : "note")
+        << ",\"kind\":" << Json(finding.kind) << ",\"path\":" << Json(finding.path)
+        << ",\"text\":" << Json(finding.text) << "}\n";
+  }
+  out << "{\"record\":\"summary\",\"warnings\":" << report.Count(TSeverity::kWarning)
+      << ",\"notes\":" << report.Count(TSeverity::kNote) << ",\"exit\":" << ExitStatus(report)
+      << "}\n";
+}

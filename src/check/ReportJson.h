@@ -1,0 +1,15 @@
+#pragma once
+// The checker's report for a pipeline: one JSON object per line, UTF-8.
+//   {"record":"verdict", "file", "verdict", "report", "values", "keys"}
+//   {"record":"key", "root", "scope", "key", "section"}       per key opened
+//   {"record":"value", "path", "root", "scope", "key", "section", "name",
+//    "type", "data"}                                          per value, after its key
+//   {"record":"finding", "severity", "kind", "path", "text"}
+//   {"record":"summary", "warnings", "notes", "exit"}
+// "data" is a number for an integer, true or false for a boolean, the text
+// for a string and its bytes in hex digits for a binary value.
+#include <ostream>
+
+#include "check/CheckReport.h"
+
+void WriteJsonReport(const TCheckReport& report, std::ostream& out);

@@ -1,0 +1,111 @@
+#include "check/ReportText.h"
+
+#include <cstdio>
+#include <string>
+
+#include "check/TextQuote.h"
+#include "common/Strings.h"
+#include "platform/Services.h"
+#include "platform/Ui.h"
+
+namespace {
+
+std::string Utf8(const std::string& ansi) { return platform::Ui().AnsiToUtf8(ansi); }
+
+// The lines of a message box's text, indented; its empty lines left out.
+void WriteIndented(const std::string& text, const std::string& indent, std::ostream& out) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) out << indent << Utf8(text.substr(start, end - start)) << "\n";
+    start = end + 1;
+  }
+}
+
+std::string Hex32(std::int32_t value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<std::uint32_t>(value));
+  return buffer;
+}
+
+std::string Counted(std::size_t count, const std::string& word) {
+  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+std::string VerdictLine(const TCheckReport& report) {
+  switch (report.verdict) {
+    case TCheckVerdict::kImported:
+      return "imported: the program writes " + Counted(report.ValueCount(), "value") + " into " +
+             Counted(report.keys.size(), "key");
+    case TCheckVerdict::kForeign:
+      return "rejected as another product's file: the program shows this message and writes "
+             "nothing";
+    case TCheckVerdict::kRejected:
+      return "rejected: the program shows this message and writes nothing";
+    case TCheckVerdict::kFailed:
+      return "failed: the program stops with this message; the values before it stay written";
+    case TCheckVerdict::kNotFound: return "file not found: the program does nothing at all";
+  }
+  return {};
+}
+
+void WriteFindings(const TCheckReport& report, TSeverity severity, const char* heading,
+                   std::ostream& out) {
+  const std::size_t count = report.Count(severity);
+  if (count == 0) return;
+  out << "\n" << heading << " (" << count << "):\n";
+  for (const TFinding& finding : report.findings) {
+    if (finding.severity != severity) continue;
+    out << "  " << Utf8(finding.path) << "  [" << finding.kind << "]\n";
+    WriteIndented(finding.text, "    ", out);
+  }
+}
+
+}  // namespace
+
+std::string DataText(const TImportedValue& value) {
+  switch (value.type) {
+    case PrefValueType::kInteger:
+      return "integer " + std::to_string(value.integer) + " (" + Hex32(value.integer) + ")";
+    case PrefValueType::kBoolean:
+      return std::string("boolean ") + (value.integer != 0 ? "true (1)" : "false (0)");
+    case PrefValueType::kString: return "string " + QuoteText(value.text);
+    case PrefValueType::kBinary: {
+      std::string text = "binary, " + std::to_string(value.bytes.size()) + " bytes";
+      if (!value.bytes.empty()) text += ":";
+      for (const std::uint8_t byte : value.bytes) {
+        char buffer[4];
+        std::snprintf(buffer, sizeof buffer, " %02X", byte);
+        text += buffer;
+      }
+      return text;
+    }
+    case PrefValueType::kNone: break;
+  }
+  return {};
+}
+
+void WriteTextReport(const TCheckReport& report, std::ostream& out) {
+  out << "File: " << Utf8(report.fileName) << "\n";
+  out << "Verdict: " << VerdictLine(report) << "\n";
+  if (!report.report.empty()) WriteIndented(report.report, "    ", out);
+
+  if (!report.keys.empty()) out << "\nValues, key by key (scope, key below the product key):\n";
+  for (const TCheckedKey& key : report.keys) {
+    out << "  " << ScopeName(key.key.scope) << ", "
+        << (key.key.section.empty() ? std::string("the product key itself") : Utf8(key.key.section))
+        << ":\n";
+    if (key.values.empty()) out << "    (opened and created, no value)\n";
+    for (const TCheckedValue& value : key.values) {
+      out << "    " << Utf8(QuoteText(value.value.name)) << " = " << Utf8(DataText(value.value))
+          << "\n";
+    }
+  }
+
+  WriteFindings(report, TSeverity::kWarning, "Warnings", out);
+  WriteFindings(report, TSeverity::kNote, "Notes", out);
+  out << "\nResult: " << Counted(report.Count(TSeverity::kWarning), "warning") << ", "
+      << Counted(report.Count(TSeverity::kNote), "note") << "; exit status " << ExitStatus(report)
+      << "\n";
+}
