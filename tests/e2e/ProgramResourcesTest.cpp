@@ -21,17 +21,44 @@ struct ModuleFreer {
 };
 using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
 
-std::vector<char> VersionBlock() {
+// Each program shipped, by its file name and the description it gives.
+struct ShippedProgram {
+  const char* fileName;
+  const char* description;
+};
+
+const ShippedProgram kShipped[] = {
+    {"RegisterWrenfold.exe", "Register Wrenfold"},
+    {"CheckWrenfoldPrefs.exe", "Check Wrenfold preferences files"},
+};
+
+// The programs are built side by side.
+std::string ShippedPath(const ShippedProgram& program) {
+  const std::string registerProgram = WF_PROGRAM_PATH;
+  return registerProgram.substr(0, registerProgram.find_last_of('\\') + 1) + program.fileName;
+}
+
+std::string InternalName(const ShippedProgram& program) {
+  const std::string name = program.fileName;
+  return name.substr(0, name.rfind('.'));
+}
+
+class ProgramResources : public testing::TestWithParam<ShippedProgram> {
+ protected:
+  const std::string path_ = ShippedPath(GetParam());
+};
+
+std::vector<char> VersionBlock(const std::string& path) {
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(WF_PROGRAM_PATH, &ignored);
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
   std::vector<char> block(size);
-  if (size == 0 || !GetFileVersionInfoA(WF_PROGRAM_PATH, 0, size, block.data())) block.clear();
+  if (size == 0 || !GetFileVersionInfoA(path.c_str(), 0, size, block.data())) block.clear();
   return block;
 }
 
-TEST(ProgramResources, VersionInformation) {
-  std::vector<char> block = VersionBlock();
-  ASSERT_FALSE(block.empty()) << "no version information, error " << GetLastError();
+TEST_P(ProgramResources, VersionInformation) {
+  std::vector<char> block = VersionBlock(path_);
+  ASSERT_FALSE(block.empty()) << path_ << ": no version information, error " << GetLastError();
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
@@ -64,9 +91,9 @@ TEST(ProgramResources, VersionInformation) {
   const std::pair<const char*, std::string> expected[] = {
       {"CompanyName", "Orlavex"},
       {"ProductName", "Wrenfold"},
-      {"FileDescription", "Register Wrenfold"},
-      {"OriginalFilename", "RegisterWrenfold.exe"},
-      {"InternalName", "RegisterWrenfold"},
+      {"FileDescription", GetParam().description},
+      {"OriginalFilename", GetParam().fileName},
+      {"InternalName", InternalName(GetParam())},
       {"LegalCopyright", "Copyright (C) " WF_COPYRIGHT_YEAR " Orlavex"},
       {"FileVersion", WF_VERSION},
       {"ProductVersion", WF_VERSION},
@@ -85,10 +112,13 @@ TEST(ProgramResources, VersionInformation) {
 // Every element of the document, in document order.
 void CollectElements(const platform::IXmlNode& node,
                      std::vector<std::unique_ptr<platform::IXmlNode>>& out) {
-  for (auto child = node.FirstChild(); child; child = child->NextSibling()) {
-    if (child->Name().front() == '#') continue;
-    CollectElements(*child, out);
-    out.push_back(std::move(child));
+  for (auto child = node.FirstChild(); child;) {
+    auto next = child->NextSibling();
+    if (child->Name().front() != '#') {
+      CollectElements(*child, out);
+      out.push_back(std::move(child));
+    }
+    child = std::move(next);
   }
 }
 
@@ -97,8 +127,8 @@ BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
   return TRUE;
 }
 
-TEST(ProgramResources, ApplicationManifest) {
-  const UniqueModule module(LoadLibraryExA(WF_PROGRAM_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+TEST_P(ProgramResources, ApplicationManifest) {
+  const UniqueModule module(LoadLibraryExA(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_NE(module, nullptr) << GetLastError();
 
   // One manifest, the process's: a second one linked in by the toolchain
@@ -115,12 +145,20 @@ TEST(ProgramResources, ApplicationManifest) {
   const std::string manifest(static_cast<const char*>(LockResource(loaded)),
                              SizeofResource(module.get(), found));
 
-  const std::string file = testsupport::ScratchFolder("manifest") + "program.manifest";
+  const std::string file =
+      testsupport::ScratchFolder("manifest") + InternalName(GetParam()) + ".manifest";
   testsupport::WriteFile(file, manifest);
   const auto document = testsupport::BuildXmlParser().Load(file, {});
   const auto root = document->DocumentElement();
   EXPECT_EQ(root->Name(), "assembly");
-  EXPECT_EQ(root->Attribute("xmlns"), "urn:schemas-microsoft-com:asm.v1");
+  EXPECT_EQ(root->Attribute("manifestVersion"), "1.0");
+  // The document model hides namespace declarations; the loader reads them.
+  for (const char* declaration :
+       {"<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\"",
+        "<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\"",
+        "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\""}) {
+    EXPECT_NE(manifest.find(declaration), std::string::npos) << declaration;
+  }
   std::vector<std::unique_ptr<platform::IXmlNode>> elements;
   CollectElements(*root, elements);
   auto named = [&](const std::string& name) {
@@ -167,5 +205,10 @@ TEST(ProgramResources, ApplicationManifest) {
     EXPECT_FALSE(element->Name().ends_with("activeCodePage")) << element->Name();
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ProgramResources, testing::ValuesIn(kShipped),
+                         [](const testing::TestParamInfo<ShippedProgram>& info) {
+                           return InternalName(info.param);
+                         });
 
 }  // namespace
