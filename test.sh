@@ -1,7 +1,7 @@
 #!/bin/bash
-# Installs what is missing, builds both presets and runs every test, then
-# every fuzz target briefly.  A step that cannot run fails the run and says so
-# in the summary: nothing is skipped quietly.
+# Installs what is missing, builds both presets and runs every test, builds the release
+# archive and checks its files, then runs every fuzz target briefly.  A step that cannot run
+# fails the run and says so in the summary: nothing is skipped quietly.
 set -uo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
