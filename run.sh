@@ -72,6 +72,10 @@ if [ -n "$boxes" ]; then
 import json, sys
 for line in open(sys.argv[1], encoding="utf-8"):
     box = json.loads(line)
+    if "outcome" in box:
+        print("--- outcome: %s %s (%d values, %d message boxes)"
+              % (box["outcome"], box["file"], box["values"], box["reports"]))
+        continue
     print("--- message box: %s (answered %s)" % (box["caption"], box["answer"]))
     print(box["text"].replace("\r\n", "\n"))
 PY

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Installs what is missing, builds both presets and runs every test, then
-# every fuzz target briefly.  A step that cannot run fails the run and says so
-# in the summary: nothing is skipped quietly.
+# Installs what is missing, builds both presets and runs every test, builds the release
+# archive and checks its files, then runs every fuzz target briefly.  A step that cannot run
+# fails the run and says so in the summary: nothing is skipped quietly.
 set -uo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
@@ -39,8 +39,34 @@ run_preset() {
 trap 'tools/wine.sh stop' EXIT
 trap 'exit 130' INT TERM
 
+# The release archive, built once from the windows build: exactly these files.
+run_package() {
+  local version archive listed expected
+  version="$(sed -n 's/^project(RegisterWrenfold VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+  archive="build/windows/RegisterWrenfold-$version-win64.zip"
+  rm -f "$archive"
+  if ! cmake --build --preset windows --target package >/dev/null || [ ! -f "$archive" ]; then
+    summaries+=("[package] NOT RUN: no $archive")
+    return 1
+  fi
+  listed="$(python3 -c 'import sys, zipfile; print("\n".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$archive")"
+  expected="$(printf '%s\n' CheckWrenfoldPrefs.exe README.md RegisterWrenfold.exe Wrenfold-Preferences.xml)"
+  if [ "$listed" != "$expected" ]; then
+    echo "$archive holds:" >&2
+    echo "$listed" >&2
+    summaries+=("[package] FAILED: $archive does not hold exactly: $(echo $expected)")
+    return 1
+  fi
+  summaries+=("[package] $archive: $(echo $listed)")
+}
+
 run_preset host || status=1
-run_preset windows || status=1
+if run_preset windows; then
+  run_package || status=1
+else
+  status=1
+  summaries+=("[package] NOT RUN: the windows build failed")
+fi
 
 # Every fuzz target briefly; fuzz/run.sh alone runs them longer.
 run_fuzz() {

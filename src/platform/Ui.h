@@ -61,12 +61,13 @@ void SetMainWindow(WindowHandle window);
 
 // Every message box of the program goes through here.  When the environment
 // variable WRENFOLD_UNATTENDED_LOG names a file, the box is appended to it as
-// one JSON line and answered (OK, or No for a Yes/No box) instead of shown.
+// one JSON line and answered (OK, or No for a Yes/No box) instead of shown
+// (platform/UnattendedLog.h).
 int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                    unsigned flags);
 
-// One JSON object for the unattended log, without the line end.
-std::string UnattendedLogLine(const std::string& captionUtf8, const std::string& textUtf8,
-                              unsigned flags, int answer);
+// How many boxes ShowMessageBox was asked for since the process started,
+// shown or logged.
+unsigned MessageBoxesRaised();
 
 }  // namespace platform

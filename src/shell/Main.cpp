@@ -7,6 +7,7 @@
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "platform/UnattendedLog.h"
 #include "prefstore/PrefsLocationRtns.h"
 #include "settings/ConfigManager.h"
 #include "xmlimport/ImpExpRegXML.h"
@@ -25,6 +26,12 @@ std::string SwitchValue(const std::string& text, std::size_t from) {
 bool HasFolderPart(const std::string& name) {
   return name.find_first_of("\\:") != std::string::npos;
 }
+
+class TValueCounter final : public IImportObserver {
+ public:
+  std::size_t count = 0;
+  void ValuePassed(const TImportedValue&) override { ++count; }
+};
 
 }  // namespace
 
@@ -69,6 +76,7 @@ std::string TMainWin::ResolveImportFile() {
 void TMainWin::FormCreate() {
   ImportFile.clear();
   ImportPath.clear();
+  Outcome = {};
   CreateConfigMgr();
   ConfigureEventLog(ConfigMgr->LogsPath, ConfigMgr->EventsFile, ConfigMgr->LogFormat);
 
@@ -77,18 +85,28 @@ void TMainWin::FormCreate() {
     ProcessParam(argument);
   }
 
-  if (!ImportFile.empty()) RunImport(ResolveImportFile());
+  if (!ImportFile.empty()) Outcome = RunImport(ResolveImportFile());
 
   platform::Ui().PostQuit();
 }
 
 void TMainWin::FormDestroy() { FreeConfigMgr(); }
 
-void RunImport(const std::string& fileName) {
-  if (platform::Process().FileExists(fileName)) ImportPrefsXML(fileName);
+TRunOutcome RunImport(const std::string& fileName) {
+  TRunOutcome outcome{TRunOutcomeKind::kFileNotFound, fileName};
+  if (!platform::Process().FileExists(fileName)) return outcome;
+  // Hearing a value copies it; only the unattended log wants the count.
+  TValueCounter counter;
+  const bool counting = !platform::UnattendedLogName().empty();
+  TImportVerdict verdict = TImportVerdict::kImported;
+  ImportPrefsXML(fileName, counting ? &counter : nullptr, &verdict);
+  outcome.kind = OutcomeOfImport(verdict);
+  outcome.values = counter.count;
+  return outcome;
 }
 
 int RunProgram() {
+  const unsigned boxesBefore = platform::MessageBoxesRaised();
   InitDateTimeLocale();
   InitPrefsLocationRtns();
   platform::IUserInterface& ui = platform::Ui();
@@ -115,5 +133,6 @@ int RunProgram() {
   if (main != nullptr) ui.DestroyWindow(main);
   platform::SetApplicationWindow(nullptr);
   if (application != nullptr) ui.DestroyWindow(application);
+  WriteOutcomeRecord(form.Outcome, platform::MessageBoxesRaised() - boxesBefore);
   return 0;
 }

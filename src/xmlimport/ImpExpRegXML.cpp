@@ -94,7 +94,8 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
   }
 }
 
-bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer) {
+bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
+                    TImportVerdict* verdict) {
   TImportResult result;
   if (ConfigMgr) {
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
@@ -103,5 +104,6 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer) {
               FailureReport("The settings manager does not exist.", DeQuote(fileName))};
   }
   if (!result.report.empty()) ShowImportReport(result.report);
+  if (verdict != nullptr) *verdict = result.verdict;
   return result.verdict != TImportVerdict::kRejected && result.verdict != TImportVerdict::kFailed;
 }

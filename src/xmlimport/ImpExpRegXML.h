@@ -27,5 +27,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
 
 // Imports a preferences file into ConfigMgr's store.  False when reading or
 // importing raised an error (already reported); true otherwise, also for a
-// file of another product (reported as well).
-bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer = nullptr);
+// file of another product (reported as well).  `verdict`, when not null,
+// receives how the import ended.
+bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer = nullptr,
+                    TImportVerdict* verdict = nullptr);

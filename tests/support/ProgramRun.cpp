@@ -81,6 +81,10 @@ ProgramResult RunWrenfold(const std::string& arguments, const std::string& worki
   }
   GetExitCodeProcess(info.hProcess, &result.exitCode);
   result.boxes = Lines(ReadFile(log));
+  if (!result.boxes.empty() && result.boxes.back().rfind("{\"outcome\":", 0) == 0) {
+    result.outcome = result.boxes.back();
+    result.boxes.pop_back();
+  }
   return result;
 }
 

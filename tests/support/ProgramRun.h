@@ -13,6 +13,8 @@ struct ProgramResult {
   DWORD exitCode = 0;
   // One JSON object per message box the program raised (unattended mode).
   std::vector<std::string> boxes;
+  // The log's last line when it is the run's outcome record; empty otherwise.
+  std::string outcome;
 };
 
 // Runs the program with `arguments` after its quoted path, in unattended mode,
