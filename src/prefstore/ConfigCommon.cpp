@@ -55,6 +55,19 @@ TConfigBase::~TConfigBase() = default;
 
 bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
                            bool readOnly) {
+  return OpenPrefWith(scope, key, canCreate, [&](TPrefStoreSlots& slots) {
+    switch (PrefLocation) {
+      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, readOnly);
+      case plRegistryDirect: return OpenRegistryDirectPref(slots, scope, key, canCreate);
+      case plFile: return OpenFilePref(slots, scope);
+      case plOnUSB: return OpenOnUSBPref(slots);
+      default: return false;
+    }
+  });
+}
+
+bool TConfigBase::OpenPrefWith(std::uint8_t scope, const std::string& key, bool canCreate,
+                               const TOpenRoutine& open) {
   bool opened = false;
   bool raised = false;
   std::string errorText;
@@ -64,13 +77,9 @@ bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canC
       backend_->ClosePref();
       backend_.reset();
     }
-    switch (PrefLocation) {
-      case plRegistry: opened = OpenRegistryPref(*this, scope, key, canCreate, readOnly); break;
-      case plRegistryDirect: opened = OpenRegistryDirectPref(*this, scope, key, canCreate); break;
-      case plFile: opened = OpenFilePref(*this, scope); break;
-      case plOnUSB: opened = OpenOnUSBPref(*this); break;
-      default: break;
-    }
+    TPrefStoreSlots slots{primaryRegistry_, secondaryRegistry_, iniFile_, iniFolder_,
+                          iniFileName_,     machineWide_,       backend_};
+    opened = open(slots);
   } catch (const EProgramError& error) {
     raised = true;
     opened = false;

@@ -55,18 +55,16 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }  // namespace
 
 TIniFileObject& TPrefBackendFile::File() {
-  const std::unique_ptr<TIniFileObject>& file = TPrefStoreAccess::IniFile(store_);
-  if (!file) throw EProgramError("No preferences file is open");
-  return *file;
+  if (!file_) throw EProgramError("No preferences file is open");
+  return *file_;
 }
 
 void TPrefBackendFile::ClosePref() {
-  std::unique_ptr<TIniFileObject>& file = TPrefStoreAccess::IniFile(store_);
-  if (file) {
-    file->Flush();
-    file.reset();
+  if (file_) {
+    file_->Flush();
+    file_.reset();
   }
-  TPrefStoreAccess::IniFolder(store_).clear();
+  folder_.clear();
 }
 
 std::int32_t TPrefBackendFile::GetPrefInteger(const std::string& section, const std::string& name,

@@ -23,8 +23,6 @@ class TRegistryObject {
   explicit TRegistryObject(platform::RegKey root);
 
   platform::RegKey Root() const { return root_; }
-  // Another root closes the current key.
-  void SetRoot(platform::RegKey root);
   std::uint32_t Access() const { return access_; }
   bool HasCurrentKey() const { return static_cast<bool>(current_); }
 
