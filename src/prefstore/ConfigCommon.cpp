@@ -4,6 +4,7 @@
 
 #include "common/FolderPlaceholders.h"
 #include "common/Strings.h"
+#include "common/UpwardHooks.h"
 #include "platform/Error.h"
 #include "platform/Ui.h"
 #include "prefstore/IniFileObject.h"
@@ -14,8 +15,6 @@
 #include "prefstore/RegistryObject.h"
 
 namespace {
-
-MachineWidePrefsSource machineWideSource = nullptr;
 
 constexpr unsigned kReportFlags = platform::mb::kIconError | platform::mb::kSetForeground;
 
@@ -41,8 +40,10 @@ auto Guarded(TPrefBackend* backend, const char* name, const char* notOpen, Opera
 
 }  // namespace
 
-void SetMachineWidePrefsSource(MachineWidePrefsSource source) { machineWideSource = source; }
-bool MachineWidePrefs() { return machineWideSource != nullptr && machineWideSource(); }
+bool MachineWidePrefs() {
+  const auto hook = UpwardHooks().machineWidePrefs;
+  return hook != nullptr && hook();
+}
 
 std::string cfgDataScopeName(std::uint8_t scope) {
   static constexpr std::array<const char*, 3> kNames = {"cfgPerUserRoam", "cfgPerUserNonRoam",

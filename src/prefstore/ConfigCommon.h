@@ -89,8 +89,5 @@ class TConfigBase {
 // "cfgPerUserRoam", "cfgPerUserNonRoam", "cfgPerMachine"; empty for any other.
 std::string cfgDataScopeName(std::uint8_t scope);
 
-// The settings manager supplies ConfigMgr's MachineWidePrefs through this hook,
-// so that the store does not include the layer above it.  Unset means false.
-using MachineWidePrefsSource = bool (*)();
-void SetMachineWidePrefsSource(MachineWidePrefsSource source);
+// ConfigMgr's MachineWidePrefs, as the settings manager's hook answers.
 bool MachineWidePrefs();

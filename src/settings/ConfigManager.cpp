@@ -1,5 +1,6 @@
 #include "settings/ConfigManager.h"
 
+#include "common/UpwardHooks.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 
@@ -32,7 +33,7 @@ std::int32_t TConfigManager::fontStyleToInt(const TFontStyles& style) {
 
 void CreateConfigMgr() {
   ConfigMgr = std::make_unique<TConfigManager>();
-  SetMachineWidePrefsSource([] { return ConfigMgr && ConfigMgr->MachineWidePrefs; });
+  UpwardHooks().machineWidePrefs = [] { return ConfigMgr && ConfigMgr->MachineWidePrefs; };
   ConnectConfigMgrToEventLog();
 }
 

@@ -1,17 +1,17 @@
 #pragma once
-// Fresh fakes for every service the common services reach, restored
-// afterwards, with a settings manager the event log can see, and the event
-// log's process-wide state cleared.
+// Fresh fakes for every service the common services reach, with a settings
+// manager the event log can see and the event log's process-wide state
+// cleared; everything the process held is restored afterwards.
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/EventLogSettings.h"
-#include "common/SpecialFolders.h"
-#include "platform/Services.h"
+#include "common/UpwardHooks.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
+#include "support/ScopedProcessState.h"
 
 namespace testsupport {
 
@@ -34,7 +34,7 @@ class FakeEventLogSettings final : public IEventLogSettings {
 
 class CommonFakes {
  public:
-  platform::ScopedServices scope;
+  ScopedProcessState scope;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
@@ -42,9 +42,9 @@ class CommonFakes {
   platform::fake::FakeFileSystem fileSystem;
   FakeEventLogSettings settings;
 
-  CommonFakes()
-      : savedSource_(SetPrefsOnUSBSource([] { return onUSB; })),
-        savedSettings_(SetEventLogSettings(&settings)) {
+  CommonFakes() {
+    UpwardHooks().prefsOnUSB = [] { return onUSB; };
+    UpwardHooks().eventLogSettings = &settings;
     scope->ui = &ui;
     scope->process = &process;
     scope->shellFolders = &shellFolders;
@@ -53,12 +53,7 @@ class CommonFakes {
     onUSB = false;
     ClearEventLogState();
   }
-  ~CommonFakes() {
-    ClearEventLogState();
-    SetEventLogSettings(savedSettings_);
-    SetPrefsOnUSBSource(savedSource_);
-    onUSB = false;
-  }
+  ~CommonFakes() { onUSB = false; }
   CommonFakes(const CommonFakes&) = delete;
   CommonFakes& operator=(const CommonFakes&) = delete;
 
@@ -71,9 +66,6 @@ class CommonFakes {
     EventLogTimeFormat.clear();
     ResetDateTimeLocale();
   }
-
-  PrefsOnUSBSource savedSource_;
-  IEventLogSettings* savedSettings_;
 };
 
 }  // namespace testsupport

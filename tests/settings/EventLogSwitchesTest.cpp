@@ -21,11 +21,7 @@ class EventLogSwitches : public testing::Test {
     EventLogFileName = "C:\\Logs\\events.log";
     EventLogTimeFormat = "hh:nn";
   }
-  ~EventLogSwitches() override {
-    FreeConfigMgr();
-    EventLogFileName.clear();
-    EventLogTimeFormat.clear();
-  }
+  ~EventLogSwitches() override { FreeConfigMgr(); }
 
   std::optional<testsupport::RegValue> Stored(const std::string& name) {
     return testsupport::ReadRegValue(env.registry, platform::reg::kCurrentUser, kLogs, name);

@@ -13,6 +13,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
+#include "support/ScopedProcessState.h"
 
 namespace settingstest {
 namespace {
@@ -37,16 +38,10 @@ class IniFileSave : public testing::Test {
     PrefLocation = plFile;
     testsupport::RemoveProductIniFiles();
   }
-  ~IniFileSave() override {
-    testsupport::RemoveProductIniFiles();
-    PrefLocation = savedLocation_;
-  }
+  ~IniFileSave() override { testsupport::RemoveProductIniFiles(); }
 
-  platform::ScopedServices scope;
+  testsupport::ScopedProcessState scope;
   platform::fake::FakeUserInterface ui;
-
- private:
-  std::uint8_t savedLocation_ = PrefLocation;
 };
 
 TEST_F(IniFileSave, WholeSaveWritesEverySectionIntoTheScopesFiles) {

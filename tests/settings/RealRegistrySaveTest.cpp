@@ -11,6 +11,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProgramRun.h"
 #include "support/RegistryProbe.h"
+#include "support/ScopedProcessState.h"
 
 namespace settingstest {
 namespace {
@@ -46,7 +47,7 @@ class RealRegistrySave : public testing::Test {
 
   static platform::IRegistry& registry() { return platform::win32::Registry(); }
 
-  platform::ScopedServices scope;
+  testsupport::ScopedProcessState scope;
   platform::fake::FakeUserInterface ui;
 };
 

@@ -3,6 +3,7 @@
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/SpecialFolders.h"
+#include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "settings/ConfigManager.h"
@@ -131,7 +132,7 @@ TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
 
 TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
   testsupport::FakeStore env;
-  SetPrefsOnUSBSource(nullptr);
+  UpwardHooks().prefsOnUSB = nullptr;
   EXPECT_EQ(RunProgram(), 0);
   PrefLocation = plOnUSB;
   EXPECT_EQ(GetMyDocumentsDir(), "C:\\Program Files\\Wrenfold\\Data\\Documents\\");

@@ -2,11 +2,8 @@
 // Installs fresh fakes of every service but the XML parser and the private
 // profile (a registry, user interface, process, shell folders, fonts, file
 // system and locale) for a test of the preference store or anything that
-// writes through it, and restores the previous services and the preference
-// location afterwards.
-#include <cstdint>
-
-#include "platform/Services.h"
+// writes through it, and restores everything the process held afterwards.
+#include "ScopedProcessState.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeFonts.h"
 #include "platform/fake/FakeLocale.h"
@@ -14,12 +11,11 @@
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
-#include "prefstore/PrefsLocationRtns.h"
 
 namespace testsupport {
 
 struct FakeStore {
-  platform::ScopedServices scope;
+  ScopedProcessState scope;
   platform::fake::FakeRegistry registry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
@@ -27,7 +23,6 @@ struct FakeStore {
   platform::fake::FakeFonts fonts;
   platform::fake::FakeFileSystem fileSystem;
   platform::fake::FakeLocale locale;
-  const std::uint8_t savedLocation = PrefLocation;
 
   FakeStore() {
     scope->registry = &registry;
@@ -38,7 +33,6 @@ struct FakeStore {
     scope->fileSystem = &fileSystem;
     scope->locale = &locale;
   }
-  ~FakeStore() { PrefLocation = savedLocation; }
   FakeStore(const FakeStore&) = delete;
   FakeStore& operator=(const FakeStore&) = delete;
 };

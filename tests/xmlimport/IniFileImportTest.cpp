@@ -11,6 +11,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
+#include "support/ScopedProcessState.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace importtest {
@@ -32,15 +33,11 @@ class IniFileImport : public testing::Test {
     FreeConfigMgr();
     testsupport::RemoveProductIniFiles();
     std::filesystem::remove_all(folder);
-    PrefLocation = savedLocation_;
   }
 
-  platform::ScopedServices scope;
+  testsupport::ScopedProcessState scope;
   platform::fake::FakeUserInterface ui;
   const std::string folder = testsupport::ScratchFolder("ini-import");
-
- private:
-  std::uint8_t savedLocation_ = PrefLocation;
 };
 
 TEST_F(IniFileImport, EachScopesValuesLandInItsFileMergedWithWhatIsThere) {
