@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/EventLog.h"
 #include "common/ForceDirectories.h"
 #include "common/SystemErrorText.h"

@@ -17,7 +17,7 @@
 #include "prefstore/IniFileObject.h"
 #include "prefstore/PrefBackend.h"
 #include "prefstore/PrefBackendFile.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
@@ -101,7 +101,7 @@ class FileBackend : public testing::TestWithParam<ProfileKind> {
     return text.str();
   }
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   RecordingProfile profile{GetParam().get()};
   TestFileStore store;
   std::string file_;

@@ -18,7 +18,7 @@
 #include "prefstore/PrefBackend.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
-#include "support/ScopedProcessState.h"
+#include "support/RealPlatform.h"
 
 namespace storetest {
 namespace {
@@ -37,9 +37,7 @@ bool machineWide = false;
 class RealFileStore : public testing::Test {
  protected:
   RealFileStore() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;
-    scope->privateProfile = &profile;
+    real.scope->privateProfile = &profile;
     machineWide = false;
     UpwardHooks().machineWidePrefs = [] { return machineWide; };
     testsupport::RemoveProductIniFiles();
@@ -49,8 +47,8 @@ class RealFileStore : public testing::Test {
     testsupport::RemoveProductIniFiles();
   }
 
-  testsupport::ScopedProcessState scope;
-  platform::fake::FakeUserInterface ui;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
   RecordingProfile profile{platform::win32::PrivateProfile()};
   TConfigBase store;
 };

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/Services.h"
-#include "support/ScopedProcessState.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
@@ -19,6 +18,7 @@
 #include "prefstore/ConfigCommon.h"
 #include "prefstore/PrefBackend.h"
 #include "support/RegistryProbe.h"
+#include "support/ScopedProcessState.h"
 
 namespace storetest {
 

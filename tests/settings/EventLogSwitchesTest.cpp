@@ -5,7 +5,7 @@
 
 #include "common/EventLog.h"
 #include "settings/ConfigManager.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #include "support/RegistryProbe.h"
 
 namespace {
@@ -27,7 +27,7 @@ class EventLogSwitches : public testing::Test {
     return testsupport::ReadRegValue(env.registry, platform::reg::kCurrentUser, kLogs, name);
   }
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
 };
 
 TEST_F(EventLogSwitches, TheManagersSwitchOpensTheGate) {

@@ -11,7 +11,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
-#include "support/ScopedProcessState.h"
+#include "support/RealPlatform.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace importtest {
@@ -23,8 +23,6 @@ using testsupport::ReadFile;
 class IniFileImport : public testing::Test {
  protected:
   IniFileImport() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;  // boxes are recorded, never shown
     PrefLocation = plFile;
     testsupport::RemoveProductIniFiles();
     CreateConfigMgr();
@@ -35,8 +33,8 @@ class IniFileImport : public testing::Test {
     std::filesystem::remove_all(folder);
   }
 
-  testsupport::ScopedProcessState scope;
-  platform::fake::FakeUserInterface ui;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
   const std::string folder = testsupport::ScratchFolder("ini-import");
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // Installs fresh fakes of every service but the XML parser and the private
 // profile (a registry, user interface, process, shell folders, fonts, file
-// system and locale) for a test of the preference store or anything that
-// writes through it, and restores everything the process held afterwards.
+// system and locale) for the length of a test, and restores everything the
+// process held afterwards.
 #include "ScopedProcessState.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeFonts.h"
@@ -14,7 +14,7 @@
 
 namespace testsupport {
 
-struct FakeStore {
+struct FakePlatform {
   ScopedProcessState scope;
   platform::fake::FakeRegistry registry;
   platform::fake::FakeUserInterface ui;
@@ -24,7 +24,7 @@ struct FakeStore {
   platform::fake::FakeFileSystem fileSystem;
   platform::fake::FakeLocale locale;
 
-  FakeStore() {
+  FakePlatform() {
     scope->registry = &registry;
     scope->ui = &ui;
     scope->process = &process;
@@ -33,8 +33,8 @@ struct FakeStore {
     scope->fileSystem = &fileSystem;
     scope->locale = &locale;
   }
-  FakeStore(const FakeStore&) = delete;
-  FakeStore& operator=(const FakeStore&) = delete;
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
 };
 
 }  // namespace testsupport
