@@ -24,7 +24,6 @@ class TRegistryObject {
 
   platform::RegKey Root() const { return root_; }
   std::uint32_t Access() const { return access_; }
-  bool HasCurrentKey() const { return static_cast<bool>(current_); }
 
   // Opens root\path with the object's rights, creating it first when it is
   // missing and canCreate; on success it becomes the current key.

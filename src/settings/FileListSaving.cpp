@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Strings.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"

@@ -22,5 +22,3 @@ void RunImport(const std::string& fileName);
 // The process entry's sequence over the installed platform services; the
 // program's exit code, which is always 0.
 int RunProgram();
-
-constexpr const char* kApplicationTitle = "Register Wrenfold";
