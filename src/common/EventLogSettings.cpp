@@ -1,16 +1,9 @@
 #include "common/EventLogSettings.h"
 
-#include <utility>
-
-namespace {
-IEventLogSettings* installed = nullptr;
-}  // namespace
-
-IEventLogSettings* SetEventLogSettings(IEventLogSettings* settings) {
-  return std::exchange(installed, settings);
-}
+#include "common/UpwardHooks.h"
 
 IEventLogSettings* EventLogSettings() {
+  IEventLogSettings* installed = UpwardHooks().eventLogSettings;
   return installed != nullptr && installed->Exists() ? installed : nullptr;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The settings manager as the event log sees it.  The manager lives in a
-// layer above this one, so that layer installs an implementation; without
-// one, the manager counts as not existing and nothing is logged.
+// layer above this one, so that layer installs an implementation as the hook
+// UpwardHooks().eventLogSettings; without one, the manager counts as not
+// existing and nothing is logged.
 
 class IEventLogSettings {
  public:
@@ -18,8 +19,6 @@ class IEventLogSettings {
   virtual void SaveLogsSection() = 0;
 };
 
-// Returns the settings it replaces; null uninstalls.
-IEventLogSettings* SetEventLogSettings(IEventLogSettings* settings);
 // The installed settings while the manager exists, else null.
 IEventLogSettings* EventLogSettings();
 // The manager exists and "Log Unusual Events" is on.

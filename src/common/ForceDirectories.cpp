@@ -5,7 +5,7 @@
 #include "common/EventLog.h"
 #include "common/EventLogSettings.h"
 #include "common/PathText.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
 

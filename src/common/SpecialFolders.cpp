@@ -1,22 +1,17 @@
 #include "common/SpecialFolders.h"
 
-#include <utility>
-
 #include "common/PathText.h"
 #include "common/Strings.h"
+#include "common/UpwardHooks.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 
-namespace {
-PrefsOnUSBSource prefsOnUSBSource = nullptr;
-}  // namespace
-
-PrefsOnUSBSource SetPrefsOnUSBSource(PrefsOnUSBSource source) {
-  return std::exchange(prefsOnUSBSource, source);
+bool PrefsOnUSB() {
+  const auto hook = UpwardHooks().prefsOnUSB;
+  return hook != nullptr && hook();
 }
-bool PrefsOnUSB() { return prefsOnUSBSource != nullptr && prefsOnUSBSource(); }
 
 std::string GetSpecialFolderDir(int folder) {
   const std::string path =

@@ -4,12 +4,8 @@
 // empty when it cannot be resolved.
 #include <string>
 
-// Whether the preferences live beside the program (the "On USB" location).
-// The preference store owns that setting and installs this source; without
-// one, the preferences are taken to live elsewhere.  Returns the source it
-// replaces.
-using PrefsOnUSBSource = bool (*)();
-PrefsOnUSBSource SetPrefsOnUSBSource(PrefsOnUSBSource source);
+// Whether the preferences live beside the program (the "On USB" location), as
+// the preference store's hook answers.
 bool PrefsOnUSB();
 
 // A shell folder by its number (platform::csidl), owned by the application

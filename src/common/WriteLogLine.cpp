@@ -6,7 +6,7 @@
 #include "common/EventLog.h"
 #include "common/EventLogSettings.h"
 #include "common/PathText.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
@@ -20,11 +20,11 @@ constexpr int kLastAttempt = 6;
 // that stopped the attempt.
 std::optional<std::string> TryWrite(const std::string& line, const std::string& fileName) {
   platform::AppendOpenResult open = platform::FileSystem().OpenForAppend(fileName);
-  if (!open.file) return SystemErrorText(open.error);
+  if (!open.file) return SystemMessageWithCode(open.error);
   const std::uint32_t written = open.file->Write(line + "\r\n");
   const std::uint32_t closed = open.file->Close();
-  if (written != platform::winerr::kSuccess) return SystemErrorText(written);
-  if (closed != platform::winerr::kSuccess) return SystemErrorText(closed);
+  if (written != platform::winerr::kSuccess) return SystemMessageWithCode(written);
+  if (closed != platform::winerr::kSuccess) return SystemMessageWithCode(closed);
   return std::nullopt;
 }
 

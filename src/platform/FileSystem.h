@@ -7,19 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+#include "platform/WinError.h"
 
-// Win32 error codes under names that cannot collide with <windows.h> macros.
-namespace winerr {
-constexpr std::uint32_t kSuccess = 0;
-constexpr std::uint32_t kFileNotFound = 2;
-constexpr std::uint32_t kPathNotFound = 3;
-constexpr std::uint32_t kAccessDenied = 5;
-constexpr std::uint32_t kWriteFault = 29;
-constexpr std::uint32_t kSharingViolation = 32;
-constexpr std::uint32_t kInvalidName = 123;
-constexpr std::uint32_t kAlreadyExists = 183;
-}  // namespace winerr
+namespace platform {
 
 // A file open for appending; closed when released if Close was not called.
 class IAppendFile {

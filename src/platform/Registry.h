@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/WinError.h"
+
 namespace platform {
 
 // An open key, HKEY-shaped.  The two roots carry their Win32 handle values;
@@ -16,16 +18,16 @@ namespace reg {
 inline constexpr RegKey kCurrentUser = 0x80000001;
 inline constexpr RegKey kLocalMachine = 0x80000002;
 
-// Results.
-inline constexpr long kSuccess = 0;
-inline constexpr long kFileNotFound = 2;
-inline constexpr long kAccessDenied = 5;
-inline constexpr long kInvalidHandle = 6;
-inline constexpr long kInvalidParameter = 87;
-inline constexpr long kBadPathname = 161;
-inline constexpr long kMoreData = 234;
-inline constexpr long kNoMoreItems = 259;
-inline constexpr long kKeyDeleted = 1018;
+// Results: the error codes as the registry calls return them.
+inline constexpr long kSuccess = winerr::kSuccess;
+inline constexpr long kFileNotFound = winerr::kFileNotFound;
+inline constexpr long kAccessDenied = winerr::kAccessDenied;
+inline constexpr long kInvalidHandle = winerr::kInvalidHandle;
+inline constexpr long kInvalidParameter = winerr::kInvalidParameter;
+inline constexpr long kBadPathname = winerr::kBadPathname;
+inline constexpr long kMoreData = winerr::kMoreData;
+inline constexpr long kNoMoreItems = winerr::kNoMoreItems;
+inline constexpr long kKeyDeleted = winerr::kKeyDeleted;
 
 // Access rights.
 inline constexpr std::uint32_t kQueryValue = 0x0001;

@@ -4,6 +4,7 @@
 
 #include "common/FolderPlaceholders.h"
 #include "common/Strings.h"
+#include "common/UpwardHooks.h"
 #include "platform/Error.h"
 #include "platform/Ui.h"
 #include "prefstore/IniFileObject.h"
@@ -14,8 +15,6 @@
 #include "prefstore/RegistryObject.h"
 
 namespace {
-
-MachineWidePrefsSource machineWideSource = nullptr;
 
 constexpr unsigned kReportFlags = platform::mb::kIconError | platform::mb::kSetForeground;
 
@@ -41,8 +40,10 @@ auto Guarded(TPrefBackend* backend, const char* name, const char* notOpen, Opera
 
 }  // namespace
 
-void SetMachineWidePrefsSource(MachineWidePrefsSource source) { machineWideSource = source; }
-bool MachineWidePrefs() { return machineWideSource != nullptr && machineWideSource(); }
+bool MachineWidePrefs() {
+  const auto hook = UpwardHooks().machineWidePrefs;
+  return hook != nullptr && hook();
+}
 
 std::string cfgDataScopeName(std::uint8_t scope) {
   static constexpr std::array<const char*, 3> kNames = {"cfgPerUserRoam", "cfgPerUserNonRoam",
@@ -55,6 +56,19 @@ TConfigBase::~TConfigBase() = default;
 
 bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
                            bool readOnly) {
+  return OpenPrefWith(scope, key, canCreate, [&](TPrefStoreSlots& slots) {
+    switch (PrefLocation) {
+      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, readOnly);
+      case plRegistryDirect: return OpenRegistryDirectPref(slots, scope, key, canCreate);
+      case plFile: return OpenFilePref(slots, scope);
+      case plOnUSB: return OpenOnUSBPref(slots);
+      default: return false;
+    }
+  });
+}
+
+bool TConfigBase::OpenPrefWith(std::uint8_t scope, const std::string& key, bool canCreate,
+                               const TOpenRoutine& open) {
   bool opened = false;
   bool raised = false;
   std::string errorText;
@@ -64,13 +78,9 @@ bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canC
       backend_->ClosePref();
       backend_.reset();
     }
-    switch (PrefLocation) {
-      case plRegistry: opened = OpenRegistryPref(*this, scope, key, canCreate, readOnly); break;
-      case plRegistryDirect: opened = OpenRegistryDirectPref(*this, scope, key, canCreate); break;
-      case plFile: opened = OpenFilePref(*this, scope); break;
-      case plOnUSB: opened = OpenOnUSBPref(*this); break;
-      default: break;
-    }
+    TPrefStoreSlots slots{primaryRegistry_, secondaryRegistry_, iniFile_, iniFolder_,
+                          iniFileName_,     machineWide_,       backend_};
+    opened = open(slots);
   } catch (const EProgramError& error) {
     raised = true;
     opened = false;

@@ -3,6 +3,7 @@
 // that OpenPref installs and ClosePref removes.  The public operations never
 // pass an error on: they show it in a message box and go on.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,19 @@ enum cfgDataScope : std::uint8_t {
 class TPrefBackend;
 class TRegistryObject;
 class TIniFileObject;
+
+// The store's members as an open lends them out: the open of a preference
+// location makes the objects it needs here and installs a backend that holds
+// exactly those objects.  Nothing else reaches the members.
+struct TPrefStoreSlots {
+  std::unique_ptr<TRegistryObject>& primaryRegistry;
+  std::unique_ptr<TRegistryObject>& secondaryRegistry;
+  std::unique_ptr<TIniFileObject>& iniFile;
+  std::string& iniFolder;
+  std::string& iniFileName;
+  bool& machineWide;
+  std::unique_ptr<TPrefBackend>& backend;
+};
 
 class TConfigBase {
  public:
@@ -43,9 +57,22 @@ class TConfigBase {
   // raise on trouble; there is no report around them); null while closed.
   TPrefBackend* Backend() const { return backend_.get(); }
 
- private:
-  friend class TPrefStoreAccess;
+  // What the last open made, to look at; only an open changes it.
+  const TRegistryObject* PrimaryRegistry() const { return primaryRegistry_.get(); }
+  const TRegistryObject* SecondaryRegistry() const { return secondaryRegistry_.get(); }
+  const TIniFileObject* IniFile() const { return iniFile_.get(); }
+  const std::string& IniFolder() const { return iniFolder_; }
+  const std::string& IniFileName() const { return iniFileName_; }
+  bool MachineWide() const { return machineWide_; }
 
+ protected:
+  using TOpenRoutine = std::function<bool(TPrefStoreSlots&)>;
+  // OpenPref with `open` in place of the preference location's open: the old
+  // backend is closed first and a failure is reported the same way.
+  bool OpenPrefWith(std::uint8_t scope, const std::string& key, bool canCreate,
+                    const TOpenRoutine& open);
+
+ private:
   // In this order: the machine's or the only registry key; the user's key of
   // the layered backend; the INI file; its folder (absolute, ending with a
   // backslash) and name; whether the last open placed values machine-wide;
@@ -62,8 +89,5 @@ class TConfigBase {
 // "cfgPerUserRoam", "cfgPerUserNonRoam", "cfgPerMachine"; empty for any other.
 std::string cfgDataScopeName(std::uint8_t scope);
 
-// The settings manager supplies ConfigMgr's MachineWidePrefs through this hook,
-// so that the store does not include the layer above it.  Unset means false.
-using MachineWidePrefsSource = bool (*)();
-void SetMachineWidePrefsSource(MachineWidePrefsSource source);
+// ConfigMgr's MachineWidePrefs, as the settings manager's hook answers.
 bool MachineWidePrefs();

@@ -50,22 +50,3 @@ class TPrefBackend {
   virtual std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
                                       std::uint8_t* buffer, std::int32_t room) = 0;
 };
-
-// The backends' and the open routines' way to the store's members.
-class TPrefStoreAccess {
- public:
-  static std::unique_ptr<TRegistryObject>& PrimaryRegistry(TConfigBase& store) {
-    return store.primaryRegistry_;
-  }
-  static std::unique_ptr<TRegistryObject>& SecondaryRegistry(TConfigBase& store) {
-    return store.secondaryRegistry_;
-  }
-  static std::unique_ptr<TIniFileObject>& IniFile(TConfigBase& store) { return store.iniFile_; }
-  static std::string& IniFolder(TConfigBase& store) { return store.iniFolder_; }
-  static std::string& IniFileName(TConfigBase& store) { return store.iniFileName_; }
-  static bool& MachineWide(TConfigBase& store) { return store.machineWide_; }
-  // Replaces whatever backend was installed.
-  static void Install(TConfigBase& store, std::unique_ptr<TPrefBackend> backend) {
-    store.backend_ = std::move(backend);
-  }
-};

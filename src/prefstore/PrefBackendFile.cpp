@@ -15,7 +15,7 @@ namespace {
 
 // The product's own section stands in for an empty one, so that every
 // operation finds what another wrote with the same section argument.
-std::string SectionName(const std::string& section) {
+std::string IniSection(const std::string& section) {
   return section.empty() ? std::string(kProductName) : section;
 }
 
@@ -55,38 +55,36 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }  // namespace
 
 TIniFileObject& TPrefBackendFile::File() {
-  const std::unique_ptr<TIniFileObject>& file = TPrefStoreAccess::IniFile(store_);
-  if (!file) throw EProgramError("No preferences file is open");
-  return *file;
+  if (!file_) throw EProgramError("No preferences file is open");
+  return *file_;
 }
 
 void TPrefBackendFile::ClosePref() {
-  std::unique_ptr<TIniFileObject>& file = TPrefStoreAccess::IniFile(store_);
-  if (file) {
-    file->Flush();
-    file.reset();
+  if (file_) {
+    file_->Flush();
+    file_.reset();
   }
-  TPrefStoreAccess::IniFolder(store_).clear();
+  folder_.clear();
 }
 
 std::int32_t TPrefBackendFile::GetPrefInteger(const std::string& section, const std::string& name,
                                               std::int32_t defaultValue) {
-  return ParseInteger(File().ReadString(SectionName(section), name, "")).value_or(defaultValue);
+  return ParseInteger(File().ReadString(IniSection(section), name, "")).value_or(defaultValue);
 }
 
 void TPrefBackendFile::SetPrefInteger(const std::string& section, const std::string& name,
                                       std::int32_t value) {
-  File().WriteString(SectionName(section), name, std::to_string(value));
+  File().WriteString(IniSection(section), name, std::to_string(value));
 }
 
 std::string TPrefBackendFile::GetPrefString(const std::string& section, const std::string& name,
                                             const std::string& defaultValue) {
-  return File().ReadString(SectionName(section), name, defaultValue);
+  return File().ReadString(IniSection(section), name, defaultValue);
 }
 
 void TPrefBackendFile::SetPrefString(const std::string& section, const std::string& name,
                                      const std::string& value) {
-  File().WriteString(SectionName(section), name, value);
+  File().WriteString(IniSection(section), name, value);
 }
 
 bool TPrefBackendFile::GetPrefBoolean(const std::string& section, const std::string& name,
@@ -96,12 +94,12 @@ bool TPrefBackendFile::GetPrefBoolean(const std::string& section, const std::str
 
 void TPrefBackendFile::SetPrefBoolean(const std::string& section, const std::string& name,
                                       bool value) {
-  File().WriteString(SectionName(section), name, value ? "1" : "0");
+  File().WriteString(IniSection(section), name, value ? "1" : "0");
 }
 
 std::int32_t TPrefBackendFile::ReadPrefBinary(const std::string& section, const std::string& name,
                                               std::uint8_t* buffer, std::int32_t room) {
-  const std::string text = File().ReadString(SectionName(section), name, "");
+  const std::string text = File().ReadString(IniSection(section), name, "");
   std::vector<std::uint8_t> bytes;
   bytes.reserve(text.size() / 2);
   for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
@@ -128,24 +126,24 @@ void TPrefBackendFile::SetPrefBinary(const std::string& section, const std::stri
       text += kDigits[buffer[i] & 0x0F];
     }
   }
-  File().WriteString(SectionName(section), name, text);
+  File().WriteString(IniSection(section), name, text);
 }
 
 void TPrefBackendFile::GetPrefValueNames(const std::string&, const std::string& sub,
                                          std::vector<std::string>& names) {
   names.clear();
-  names = File().ReadNames(SectionName(sub));
+  names = File().ReadNames(IniSection(sub));
 }
 
 bool TPrefBackendFile::DeletePrefValue(const std::string& section, const std::string& name) {
-  File().DeleteName(SectionName(section), name);
+  File().DeleteName(IniSection(section), name);
   return true;
 }
 
 bool TPrefBackendFile::DeletePrefKey(const std::string& sub) {
   try {
     TIniFileObject& file = File();
-    const std::string section = SectionName(sub);
+    const std::string section = IniSection(sub);
     // One listing holds only the names that fit its buffer, so list again
     // until the section is empty, or until a pass changed nothing because
     // the platform would not delete.

@@ -4,13 +4,18 @@
 // (read also as "$", "0x" or "0X" and hexadecimal digits), Booleans "1" or
 // "0", binary values upper-case hexadecimal pairs.  An empty section argument
 // means the product's own section, "Wrenfold", for every operation.
+#include <memory>
+#include <string>
+
 #include "prefstore/PrefBackend.h"
 
 class TIniFileObject;
 
 class TPrefBackendFile final : public TPrefBackend {
  public:
-  explicit TPrefBackendFile(TConfigBase& store) : store_(store) {}
+  // The store's INI file object and its folder.
+  TPrefBackendFile(std::unique_ptr<TIniFileObject>& file, std::string& folder)
+      : file_(file), folder_(folder) {}
 
   // Flushes and releases the file object and forgets the folder; the file
   // name stays.
@@ -50,5 +55,6 @@ class TPrefBackendFile final : public TPrefBackend {
   // Raises when the open made no file object.
   TIniFileObject& File();
 
-  TConfigBase& store_;
+  std::unique_ptr<TIniFileObject>& file_;
+  std::string& folder_;
 };

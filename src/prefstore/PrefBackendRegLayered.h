@@ -8,7 +8,14 @@
 
 class TPrefBackendRegLayered final : public TPrefBackendReg {
  public:
-  using TPrefBackendReg::TPrefBackendReg;
+  // The machine's key and the user's key of the store.
+  TPrefBackendRegLayered(Slot& machine, Slot& user) : machine_(machine), user_(user) {}
+
+  // Closing a key does not ask the registry to flush it.
+  void ClosePref() override {
+    machine_.reset();
+    user_.reset();
+  }
 
   std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
                               std::int32_t defaultValue) override;
@@ -34,10 +41,13 @@ class TPrefBackendRegLayered final : public TPrefBackendReg {
                               std::uint8_t* buffer, std::int32_t room) override;
 
  private:
-  TRegistryObject& Machine() { return Primary(); }
-  TRegistryObject& User() { return Secondary(); }
+  TRegistryObject& Machine() { return Opened(machine_); }
+  TRegistryObject& User() { return Opened(user_); }
   // A write goes to the user's key unless the user's key lacks the value and
   // the machine's key already holds it.
   template <class MachineHolds>
   bool UserWriteNeeded(const std::string& name, MachineHolds machineHolds);
+
+  Slot& machine_;
+  Slot& user_;
 };

@@ -1,11 +1,14 @@
 #pragma once
-// All values in one registry key: the store's primary registry object.  The
+// All values in one registry key, the store's primary registry object.  The
 // section argument plays no part.
 #include "prefstore/PrefBackendReg.h"
 
 class TPrefBackendRegSingle final : public TPrefBackendReg {
  public:
-  using TPrefBackendReg::TPrefBackendReg;
+  explicit TPrefBackendRegSingle(Slot& key) : key_(key) {}
+
+  // Closing a key does not ask the registry to flush it.
+  void ClosePref() override { key_.reset(); }
 
   std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
                               std::int32_t defaultValue) override;
@@ -31,4 +34,9 @@ class TPrefBackendRegSingle final : public TPrefBackendReg {
  protected:
   std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
                               std::uint8_t* buffer, std::int32_t room) override;
+
+ private:
+  TRegistryObject& Key() { return Opened(key_); }
+
+  Slot& key_;
 };

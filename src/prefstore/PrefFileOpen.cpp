@@ -24,22 +24,21 @@ int ScopeFolder(std::uint8_t scope, bool machineWide) {
   return -1;
 }
 
-void InstallFileBackend(TConfigBase& store, bool machineWide) {
-  TPrefStoreAccess::MachineWide(store) = machineWide;
-  TPrefStoreAccess::Install(store, std::make_unique<TPrefBackendFile>(store));
+void InstallFileBackend(TPrefStoreSlots& store, bool machineWide) {
+  store.machineWide = machineWide;
+  store.backend = std::make_unique<TPrefBackendFile>(store.iniFile, store.iniFolder);
 }
 
-bool UseFileIn(TConfigBase& store, std::string folder) {
-  std::string& fileName = TPrefStoreAccess::IniFileName(store);
-  fileName = kProductIniFileName;
-  TPrefStoreAccess::IniFile(store) = std::make_unique<TIniFileObject>(folder + fileName);
-  TPrefStoreAccess::IniFolder(store) = std::move(folder);
+bool UseFileIn(TPrefStoreSlots& store, std::string folder) {
+  store.iniFileName = kProductIniFileName;
+  store.iniFile = std::make_unique<TIniFileObject>(folder + store.iniFileName);
+  store.iniFolder = std::move(folder);
   return true;
 }
 
 }  // namespace
 
-bool OpenFilePref(TConfigBase& store, std::uint8_t scope) {
+bool OpenFilePref(TPrefStoreSlots& store, std::uint8_t scope) {
   const bool machineWide = MachineWidePrefs();
   InstallFileBackend(store, machineWide);
   const int folder = ScopeFolder(scope, machineWide);
@@ -57,7 +56,7 @@ bool OpenFilePref(TConfigBase& store, std::uint8_t scope) {
   return UseFileIn(store, iniFolder);
 }
 
-bool OpenOnUSBPref(TConfigBase& store) {
+bool OpenOnUSBPref(TPrefStoreSlots& store) {
   InstallFileBackend(store, true);
   const std::string program = platform::Process().ProgramFileName();
   const std::size_t slash = program.rfind('\\');

@@ -15,14 +15,10 @@ namespace {
 // A value name no one else uses, written and deleted again by the probe.
 constexpr const char* kProbeValueName = "amdk328wlskdjf";
 
-// The store's registry object, made when the store has none, set to `root`.
-TRegistryObject& ObjectOn(std::unique_ptr<TRegistryObject>& object, RegKey root) {
-  if (object) {
-    object->SetRoot(root);
-  } else {
-    object = std::make_unique<TRegistryObject>(root);
-  }
-  return *object;
+// A fresh registry object on `root`, in the store's slot.
+TRegistryObject& MakeObject(std::unique_ptr<TRegistryObject>& slot, RegKey root) {
+  slot = std::make_unique<TRegistryObject>(root);
+  return *slot;
 }
 
 }  // namespace
@@ -45,36 +41,35 @@ bool RegKeyWritable(RegKey root, const std::string& key) {
   return true;
 }
 
-bool OpenRegistryPref(TConfigBase& store, std::uint8_t scope, const std::string& key,
+bool OpenRegistryPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
                       bool canCreate, bool readOnly) {
-  bool& machineWide = TPrefStoreAccess::MachineWide(store);
-  machineWide = MachineWidePrefs();
-  bool machineAlone = machineWide || scope == cfgPerMachine;
+  store.machineWide = MachineWidePrefs();
+  bool machineAlone = store.machineWide || scope == cfgPerMachine;
   // Reading needs no right to write, so a read-only open makes no test.
   if (machineAlone && !readOnly) machineAlone = RegKeyWritable(reg::kLocalMachine, key);
 
   if (machineAlone) {
-    TPrefStoreAccess::Install(store, std::make_unique<TPrefBackendRegSingle>(store));
-    TRegistryObject& machine =
-        ObjectOn(TPrefStoreAccess::PrimaryRegistry(store), reg::kLocalMachine);
+    TRegistryObject& machine = MakeObject(store.primaryRegistry, reg::kLocalMachine);
+    store.backend = std::make_unique<TPrefBackendRegSingle>(store.primaryRegistry);
     return readOnly ? machine.OpenKeyReadOnly(key) : machine.OpenKey(key, canCreate);
   }
 
-  TPrefStoreAccess::Install(store, std::make_unique<TPrefBackendRegLayered>(store));
-  TRegistryObject& machine = ObjectOn(TPrefStoreAccess::PrimaryRegistry(store), reg::kLocalMachine);
-  TRegistryObject& user = ObjectOn(TPrefStoreAccess::SecondaryRegistry(store), reg::kCurrentUser);
+  TRegistryObject& machine = MakeObject(store.primaryRegistry, reg::kLocalMachine);
+  TRegistryObject& user = MakeObject(store.secondaryRegistry, reg::kCurrentUser);
+  store.backend =
+      std::make_unique<TPrefBackendRegLayered>(store.primaryRegistry, store.secondaryRegistry);
   // A missing machine key simply supplies no values.
   machine.OpenKeyReadOnly(key);
   return readOnly ? user.OpenKeyReadOnly(key) : user.OpenKey(key, canCreate);
 }
 
-bool OpenRegistryDirectPref(TConfigBase& store, std::uint8_t scope, const std::string& key,
+bool OpenRegistryDirectPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
                             bool canCreate) {
-  bool& machineWide = TPrefStoreAccess::MachineWide(store);
-  machineWide =
+  store.machineWide =
       MachineWidePrefs() && RegKeyWritable(reg::kLocalMachine, std::string(kProductRegistryKey));
-  TPrefStoreAccess::Install(store, std::make_unique<TPrefBackendRegSingle>(store));
   const RegKey root =
-      machineWide && scope == cfgPerMachine ? reg::kLocalMachine : reg::kCurrentUser;
-  return ObjectOn(TPrefStoreAccess::PrimaryRegistry(store), root).OpenKey(key, canCreate);
+      store.machineWide && scope == cfgPerMachine ? reg::kLocalMachine : reg::kCurrentUser;
+  TRegistryObject& only = MakeObject(store.primaryRegistry, root);
+  store.backend = std::make_unique<TPrefBackendRegSingle>(store.primaryRegistry);
+  return only.OpenKey(key, canCreate);
 }

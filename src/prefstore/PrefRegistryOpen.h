@@ -1,6 +1,7 @@
 #pragma once
-// The registry opens of OpenPref: each installs a registry backend into the
-// store and opens its key, answering whether the key is open.
+// The registry opens of OpenPref: each makes the store's registry objects,
+// installs a registry backend holding them and opens the key, answering
+// whether the key is open.
 #include <cstdint>
 #include <string>
 
@@ -9,7 +10,7 @@
 
 // plRegistry: the machine's key alone for machine-wide data the user may
 // write (or only read), else the user's key layered over the machine's.
-bool OpenRegistryPref(TConfigBase& store, std::uint8_t scope, const std::string& key,
+bool OpenRegistryPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
                       bool canCreate, bool readOnly);
 
 // plRegistryDirect: one key, under the machine's root only for cfgPerMachine
@@ -17,7 +18,7 @@ bool OpenRegistryPref(TConfigBase& store, std::uint8_t scope, const std::string&
 // written; under the user's root otherwise.  Its backend is the single-key
 // one throughout, listing included: GetPrefValueNames lists the subkey that
 // its `sub` argument names, as it does for plRegistry.
-bool OpenRegistryDirectPref(TConfigBase& store, std::uint8_t scope, const std::string& key,
+bool OpenRegistryDirectPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
                             bool canCreate);
 
 // Whether root\key may be written, found by writing and deleting a probe

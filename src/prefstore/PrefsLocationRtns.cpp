@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/SpecialFolders.h"
+#include "common/UpwardHooks.h"
 
 std::uint8_t PrefLocation = WRENFOLD_PREF_LOCATION;
 
@@ -12,5 +12,5 @@ std::string PrefLocationDisplayName(std::uint8_t location) {
 }
 
 void InitPrefsLocationRtns() {
-  SetPrefsOnUSBSource([] { return PrefLocation == plOnUSB; });
+  UpwardHooks().prefsOnUSB = [] { return PrefLocation == plOnUSB; };
 }

@@ -51,11 +51,6 @@ std::string_view RegTextOf(const std::uint8_t* bytes, std::uint32_t size) {
 
 TRegistryObject::TRegistryObject(RegKey root) : registry_(platform::Registry()), root_(root) {}
 
-void TRegistryObject::SetRoot(RegKey root) {
-  if (root != root_) current_.reset();
-  root_ = root;
-}
-
 bool TRegistryObject::OpenFrom(RegKey parent, const std::string& path, std::uint32_t access) {
   RegKey key = 0;
   if (registry_.OpenKey(parent, path, access, &key) != reg::kSuccess) return false;

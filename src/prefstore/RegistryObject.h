@@ -23,10 +23,7 @@ class TRegistryObject {
   explicit TRegistryObject(platform::RegKey root);
 
   platform::RegKey Root() const { return root_; }
-  // Another root closes the current key.
-  void SetRoot(platform::RegKey root);
   std::uint32_t Access() const { return access_; }
-  bool HasCurrentKey() const { return static_cast<bool>(current_); }
 
   // Opens root\path with the object's rights, creating it first when it is
   // missing and canCreate; on success it becomes the current key.

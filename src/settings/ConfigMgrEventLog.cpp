@@ -1,6 +1,7 @@
 // The event log sits below the settings manager and reads its switches
 // through this adapter, which follows ConfigMgr wherever it is.
 #include "common/EventLogSettings.h"
+#include "common/UpwardHooks.h"
 #include "settings/ConfigManager.h"
 
 namespace {
@@ -19,5 +20,5 @@ class ConfigMgrEventLogSettings final : public IEventLogSettings {
 
 void ConnectConfigMgrToEventLog() {
   static ConfigMgrEventLogSettings settings;
-  SetEventLogSettings(&settings);
+  UpwardHooks().eventLogSettings = &settings;
 }

@@ -1,9 +1,9 @@
-// The file list and the recent files: each save replaces the whole section,
-// so that no value of a longer earlier list survives.
+#include "settings/FileListSaving.h"
+
 #include <string>
 
 #include "common/Strings.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
@@ -26,11 +26,11 @@ void ReplaceSection(TConfigManager& manager, const std::string& section, Write w
 
 }  // namespace
 
-void TConfigManager::saveFiles() {
+void SaveFileList(TConfigManager& manager, const std::string& section) {
   try {
-    ReplaceSection(*this, SectionName(cfgFiles), [&](const std::string& name) {
-      for (std::size_t index = 0; index < FileList.size(); ++index) {
-        SetPrefPath(name, FileValueName(index), FileList[index]);
+    ReplaceSection(manager, section, [&](const std::string& name) {
+      for (std::size_t index = 0; index < manager.FileList.size(); ++index) {
+        manager.SetPrefPath(name, FileValueName(index), manager.FileList[index]);
       }
     });
   } catch (...) {
@@ -44,12 +44,12 @@ void TConfigManager::saveFiles() {
   }
 }
 
-void TConfigManager::saveMRU() {
-  ReplaceSection(*this, SectionName(cfgMRU), [&](const std::string& name) {
+void SaveRecentFiles(TConfigManager& manager, const std::string& section) {
+  ReplaceSection(manager, section, [&](const std::string& name) {
     // Slot numbers are kept, so an empty slot stays a gap.
-    for (std::size_t slot = 0; slot < MRU.size(); ++slot) {
-      if (Trim(MRU[slot]).empty()) continue;
-      SetPrefPath(name, FileValueName(slot), MRU[slot]);
+    for (std::size_t slot = 0; slot < manager.MRU.size(); ++slot) {
+      if (Trim(manager.MRU[slot]).empty()) continue;
+      manager.SetPrefPath(name, FileValueName(slot), manager.MRU[slot]);
     }
   });
 }

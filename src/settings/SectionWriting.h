@@ -1,12 +1,10 @@
 #pragma once
 // The pattern every section routine follows: open the section's key, write,
 // close the key on every path.
-#include <span>
 #include <string>
 
 #include "settings/ConfigManager.h"
 #include "settings/SectionKeys.h"
-#include "settings/SettingRows.h"
 
 inline constexpr bool kCanCreate = true;
 inline constexpr bool kReadOnly = false;
@@ -30,10 +28,4 @@ void WithSectionKey(TConfigManager& manager, cfgDataScope scope, const std::stri
   if (!manager.OpenPref(scope, SectionKeyPath(section), kCanCreate, kReadOnly)) return;
   const KeyCloser closer(manager);
   write(section);
-}
-
-inline void SaveRows(TConfigManager& manager, cfgDataScope scope, const std::string& section,
-                     std::span<const SettingRow> rows) {
-  WithSectionKey(manager, scope, section,
-                 [&](const std::string& name) { WriteSettingRows(manager, name, rows); });
 }

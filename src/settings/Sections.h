@@ -2,7 +2,9 @@
 // The settings sections by ordinal.  A section's name is also its subkey below
 // the product key and its INI section; the empty name is the product key.
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 enum cfgSection : std::uint8_t {
@@ -36,14 +38,64 @@ enum cfgSection : std::uint8_t {
   cfgRoot = 27,
 };
 
-inline constexpr std::array<std::string_view, 28> cfgSectionNames = {
-    "",         "AdvOptions", "Activation",  "Appearance", "Backup",           "Cust Commands",
-    "Delays",   "Dialogs",    "Dictionary",  "Files",      "Persistent Files", "File Paths",
-    "Fonts",    "General",    "Logs",        "Windows",    "Miscellaneous",    "MRU",
-    "Network",  "Printer",    "Startup",     "Updates",    "Dont Ask",         "$Temp",
-    "$Unknown", "Editor",     "Main Window", "",
+inline constexpr std::size_t cfgSectionCount = cfgRoot + 1;
+
+namespace sections {
+
+struct NamedSection {
+  cfgSection section;
+  std::string_view name;
 };
 
+// Each name beside its ordinal; a row out of place, missing or extra does not
+// compile.
+inline constexpr NamedSection kNamedSections[] = {
+    {cfgAll, ""},
+    {cfgAdvOptions, "AdvOptions"},
+    {cfgActivation, "Activation"},
+    {cfgAppearance, "Appearance"},
+    {cfgBackup, "Backup"},
+    {cfgCustCommands, "Cust Commands"},
+    {cfgDelays, "Delays"},
+    {cfgDialogs, "Dialogs"},
+    {cfgDictionary, "Dictionary"},
+    {cfgFiles, "Files"},
+    {cfgPersistentFiles, "Persistent Files"},
+    {cfgFilePaths, "File Paths"},
+    {cfgFonts, "Fonts"},
+    {cfgGeneral, "General"},
+    {cfgLogs, "Logs"},
+    {cfgWindows, "Windows"},
+    {cfgMiscellaneous, "Miscellaneous"},
+    {cfgMRU, "MRU"},
+    {cfgNetwork, "Network"},
+    {cfgPrinter, "Printer"},
+    {cfgStartup, "Startup"},
+    {cfgUpdates, "Updates"},
+    {cfgDontAsk, "Dont Ask"},
+    {cfgTemp, "$Temp"},
+    {cfgUnknown, "$Unknown"},
+    {cfgEditor, "Editor"},
+    {cfgMainWindow, "Main Window"},
+    {cfgRoot, ""},
+};
+
+consteval std::array<std::string_view, cfgSectionCount> NamesByOrdinal() {
+  static_assert(std::size(kNamedSections) == cfgSectionCount);
+  std::array<std::string_view, cfgSectionCount> names{};
+  for (std::size_t ordinal = 0; ordinal < cfgSectionCount; ++ordinal) {
+    if (kNamedSections[ordinal].section != ordinal) throw "section name out of its place";
+    names[ordinal] = kNamedSections[ordinal].name;
+  }
+  return names;
+}
+
+}  // namespace sections
+
+inline constexpr std::array<std::string_view, cfgSectionCount> cfgSectionNames =
+    sections::NamesByOrdinal();
+
+// The values of section "Dont Ask", kept for the product; this program writes none.
 inline constexpr std::array<std::string_view, 7> cfgDontAskNames = {
     "Show Thank You Reminders",
     "Dont Show Export Password Warning",

@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
 #include "prefstore/PrefsLocationRtns.h"
+#include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
 #include "xmlimport/ImpExpRegXML.h"
 
@@ -111,7 +112,8 @@ int RunProgram() {
   InitPrefsLocationRtns();
   platform::IUserInterface& ui = platform::Ui();
 
-  const platform::WindowHandle application = ui.CreateApplicationWindow(kApplicationTitle);
+  const platform::WindowHandle application =
+      ui.CreateApplicationWindow(std::string(kApplicationTitle));
   platform::SetApplicationWindow(application);
   long savedStyle = 0;
   if (application != nullptr) {

@@ -27,5 +27,3 @@ TRunOutcome RunImport(const std::string& fileName);
 // The process entry's sequence over the installed platform services; the
 // program's exit code, which is always 0.
 int RunProgram();
-
-constexpr const char* kApplicationTitle = "Register Wrenfold";

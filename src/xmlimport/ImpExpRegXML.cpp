@@ -17,7 +17,6 @@
 namespace {
 
 // The application's title, which captions the import's own reports.
-constexpr const char* kImportCaption = "Register Wrenfold";
 
 // Bounds on what a file may make the parser do, enforced on every parser.  A
 // real preferences file holds a few thousand values in well under a megabyte.
@@ -41,7 +40,7 @@ platform::XmlLimits ImportLimits() {
 }
 
 void ShowImportReport(const std::string& text) {
-  platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, kImportCaption,
+  platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle),
                            platform::mb::kIconError | platform::mb::kSetForeground);
 }
 

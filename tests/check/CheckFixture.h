@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "check/CheckReport.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 
 namespace checktest {
 
@@ -33,7 +33,7 @@ class CheckFixture : public testing::Test {
   // "kind@path" of each finding of a severity, in order.
   static std::vector<std::string> Findings(const TCheckReport& report, TSeverity severity);
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
 
  private:
   std::filesystem::path folder_;

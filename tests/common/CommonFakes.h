@@ -1,17 +1,12 @@
 #pragma once
-// Fresh fakes for every service the common services reach, restored
-// afterwards, with a settings manager the event log can see, and the event
-// log's process-wide state cleared.
+// The fake platform with a settings manager the event log can see and the
+// event log's process-wide state cleared; everything the process held is
+// restored afterwards.
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/EventLogSettings.h"
-#include "common/SpecialFolders.h"
-#include "platform/Services.h"
-#include "platform/fake/FakeFileSystem.h"
-#include "platform/fake/FakeLocale.h"
-#include "platform/fake/FakeProcess.h"
-#include "platform/fake/FakeShellFolders.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "common/UpwardHooks.h"
+#include "support/FakePlatform.h"
 
 namespace testsupport {
 
@@ -32,37 +27,19 @@ class FakeEventLogSettings final : public IEventLogSettings {
   void SaveLogsSection() override { saves.emplace_back(unusual, debug); }
 };
 
-class CommonFakes {
+class CommonFakes : public FakePlatform {
  public:
-  platform::ScopedServices scope;
-  platform::fake::FakeUserInterface ui;
-  platform::fake::FakeProcess process;
-  platform::fake::FakeShellFolders shellFolders;
-  platform::fake::FakeLocale locale;
-  platform::fake::FakeFileSystem fileSystem;
   FakeEventLogSettings settings;
 
-  CommonFakes()
-      : savedSource_(SetPrefsOnUSBSource([] { return onUSB; })),
-        savedSettings_(SetEventLogSettings(&settings)) {
-    scope->ui = &ui;
-    scope->process = &process;
-    scope->shellFolders = &shellFolders;
-    scope->locale = &locale;
-    scope->fileSystem = &fileSystem;
+  CommonFakes() {
+    UpwardHooks().prefsOnUSB = [] { return onUSB; };
+    UpwardHooks().eventLogSettings = &settings;
     onUSB = false;
     ClearEventLogState();
   }
-  ~CommonFakes() {
-    ClearEventLogState();
-    SetEventLogSettings(savedSettings_);
-    SetPrefsOnUSBSource(savedSource_);
-    onUSB = false;
-  }
-  CommonFakes(const CommonFakes&) = delete;
-  CommonFakes& operator=(const CommonFakes&) = delete;
+  ~CommonFakes() { onUSB = false; }
 
-  // Read by the installed source; one test at a time uses it.
+  // Read by the installed hook; one test at a time uses it.
   static inline bool onUSB = false;
 
  private:
@@ -71,9 +48,6 @@ class CommonFakes {
     EventLogTimeFormat.clear();
     ResetDateTimeLocale();
   }
-
-  PrefsOnUSBSource savedSource_;
-  IEventLogSettings* savedSettings_;
 };
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/EventLog.h"
 
 namespace {
@@ -45,7 +45,7 @@ TEST_F(EventLogTest, NothingHappensWhileTheGateIsShut) {
     fresh.settings.exists = gate.exists;
     fresh.settings.unusual = gate.unusual;
     fresh.settings.debug = gate.debug;
-    if (!gate.installed) SetEventLogSettings(nullptr);
+    if (!gate.installed) UpwardHooks().eventLogSettings = nullptr;
     LogEvent("something odd", true);
     EXPECT_TRUE(fresh.fileSystem.files.empty());
     EXPECT_EQ(fresh.fileSystem.opens, 0);

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/FolderPlaceholders.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/ForceDirectories.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 
 namespace {
 
@@ -92,8 +92,8 @@ TEST(SystemMessage, TrailingBlanksControlsAndFullStopsGo) {
     fakes.fileSystem.messages[7777] = raw;
     EXPECT_EQ(SystemMessage(7777), trimmed) << raw;
   }
-  EXPECT_EQ(SystemErrorText(7777), "System error 7777");
-  EXPECT_EQ(SystemErrorText(5), "System error 5: Access is denied");
+  EXPECT_EQ(SystemMessageWithCode(7777), "System error 7777");
+  EXPECT_EQ(SystemMessageWithCode(5), "System error 5: Access is denied");
 }
 
 }  // namespace

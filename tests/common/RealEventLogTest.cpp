@@ -6,10 +6,10 @@
 #include <chrono>
 #include <thread>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/EventLog.h"
 #include "common/ForceDirectories.h"
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 #include "platform/win32/Win32Services.h"
 #include "support/ProgramRun.h"
 
@@ -85,7 +85,7 @@ TEST_F(RealEventLog, ALongHoldFailsSixTimesAndReports) {
   }
   EXPECT_EQ(testsupport::ReadFile(log), "");
   ASSERT_EQ(fakes.ui.boxes.size(), 1u);
-  const std::string error = SystemErrorText(platform::winerr::kSharingViolation);
+  const std::string error = SystemMessageWithCode(platform::winerr::kSharingViolation);
   std::string expected =
       "LogEvent Error: Could not write message:\r\n  lost entry\r\n\r\nto the file: " + log +
       "\r\n\r\ndue to the following error:\r\n  " + error + "\r\n";

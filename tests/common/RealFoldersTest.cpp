@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "platform/ShellFolders.h"
 #include "platform/win32/Win32Services.h"
+#include "support/ScopedProcessState.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ class RealFolders : public testing::Test {
   }
 
  private:
-  platform::ScopedServices scope_;
+  testsupport::ScopedProcessState scope_;
 };
 
 TEST_F(RealFolders, ResolveAbsoluteWithOneTrailingBackslash) {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/EventLog.h"
 #include "common/SpecialFolders.h"
 #include "platform/ShellFolders.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/CommonFakes.h"
+#include "CommonFakes.h"
 #include "common/SpecialFolders.h"
 #include "platform/ShellFolders.h"
 

@@ -17,7 +17,7 @@
 #include "prefstore/IniFileObject.h"
 #include "prefstore/PrefBackend.h"
 #include "prefstore/PrefBackendFile.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
@@ -54,6 +54,20 @@ std::string NumberedName(char letter, std::size_t number) {
   return name;
 }
 
+// A store whose INI open names a file of the test's own.
+class TestFileStore : public TConfigBase {
+ public:
+  bool OpenAt(const std::string& folder, const std::string& name) {
+    return OpenPrefWith(cfgPerUserRoam, "", false, [&](TPrefStoreSlots& slots) {
+      slots.iniFolder = folder;
+      slots.iniFileName = "Wrenfold.ini";
+      slots.iniFile = std::make_unique<TIniFileObject>(folder + name);
+      slots.backend = std::make_unique<TPrefBackendFile>(slots.iniFile, slots.iniFolder);
+      return true;
+    });
+  }
+};
+
 class FileBackend : public testing::TestWithParam<ProfileKind> {
  protected:
   FileBackend() {
@@ -74,10 +88,7 @@ class FileBackend : public testing::TestWithParam<ProfileKind> {
   // The store open on `name` in the test's folder, as an INI open leaves it.
   void Attach(const std::string& name = "Wrenfold.ini") {
     const std::string folder = folder_.string() + std::string(1, fs::path::preferred_separator);
-    TPrefStoreAccess::IniFolder(store) = folder;
-    TPrefStoreAccess::IniFileName(store) = "Wrenfold.ini";
-    TPrefStoreAccess::IniFile(store) = std::make_unique<TIniFileObject>(folder + name);
-    TPrefStoreAccess::Install(store, std::make_unique<TPrefBackendFile>(store));
+    ASSERT_TRUE(store.OpenAt(folder, name));
     file_ = folder + name;
   }
   TPrefBackend& Backend() { return *store.Backend(); }
@@ -90,9 +101,9 @@ class FileBackend : public testing::TestWithParam<ProfileKind> {
     return text.str();
   }
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   RecordingProfile profile{GetParam().get()};
-  TConfigBase store;
+  TestFileStore store;
   std::string file_;
 
  private:
@@ -368,9 +379,9 @@ TEST_P(FileBackend, ClosingFlushesTheFileAndForgetsItsFolder) {
 
   EXPECT_EQ(profile.flushes, std::vector<std::string>{file_});
   EXPECT_EQ(store.Backend(), nullptr);
-  EXPECT_EQ(TPrefStoreAccess::IniFile(store), nullptr);
-  EXPECT_EQ(TPrefStoreAccess::IniFolder(store), "");
-  EXPECT_EQ(TPrefStoreAccess::IniFileName(store), "Wrenfold.ini");
+  EXPECT_EQ(store.IniFile(), nullptr);
+  EXPECT_EQ(store.IniFolder(), "");
+  EXPECT_EQ(store.IniFileName(), "Wrenfold.ini");
   EXPECT_EQ(Contents(), "[General]\r\nUses=4\r\n");
   EXPECT_TRUE(env.ui.boxes.empty());
 }

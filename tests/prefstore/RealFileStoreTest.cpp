@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "RecordingProfile.h"
+#include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "platform/win32/UniqueHandle.h"
@@ -17,6 +18,7 @@
 #include "prefstore/PrefBackend.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
+#include "support/RealPlatform.h"
 
 namespace storetest {
 namespace {
@@ -35,27 +37,20 @@ bool machineWide = false;
 class RealFileStore : public testing::Test {
  protected:
   RealFileStore() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;
-    scope->privateProfile = &profile;
+    real.scope->privateProfile = &profile;
     machineWide = false;
-    SetMachineWidePrefsSource([] { return machineWide; });
+    UpwardHooks().machineWidePrefs = [] { return machineWide; };
     testsupport::RemoveProductIniFiles();
   }
   ~RealFileStore() override {
     if (store.Backend() != nullptr) store.ClosePref();
     testsupport::RemoveProductIniFiles();
-    SetMachineWidePrefsSource(nullptr);
-    PrefLocation = savedLocation_;
   }
 
-  platform::ScopedServices scope;
-  platform::fake::FakeUserInterface ui;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
   RecordingProfile profile{platform::win32::PrivateProfile()};
   TConfigBase store;
-
- private:
-  std::uint8_t savedLocation_ = PrefLocation;
 };
 
 TEST_F(RealFileStore, EachScopeLandsInItsFolderMadeWhenMissing) {

@@ -1,5 +1,7 @@
 #include "StoreFixture.h"
 
+#include "common/UpwardHooks.h"
+
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
@@ -22,7 +24,7 @@ std::string KindName(const testing::TestParamInfo<RegistryKind>& info) { return 
 
 void SetMachineWide(bool on) {
   machineWide = on;
-  SetMachineWidePrefsSource([] { return machineWide; });
+  UpwardHooks().machineWidePrefs = [] { return machineWide; };
 }
 
 void StoreFixture::SetUp() {
@@ -37,7 +39,6 @@ void StoreFixture::SetUp() {
   services_->registry = registry_;
   services_->ui = &ui;
   services_->process = &process;
-  savedLocation_ = PrefLocation;
   PrefLocation = plRegistry;
   SetMachineWide(false);
   base_ = testsupport::UniqueTestKey("Store");
@@ -46,8 +47,6 @@ void StoreFixture::SetUp() {
 void StoreFixture::TearDown() {
   if (store.Backend() != nullptr) store.ClosePref();
   testsupport::DeleteTestKey(*registry_, base_);
-  PrefLocation = savedLocation_;
-  SetMachineWidePrefsSource(nullptr);
 }
 
 }  // namespace storetest

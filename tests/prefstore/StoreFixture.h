@@ -18,6 +18,7 @@
 #include "prefstore/ConfigCommon.h"
 #include "prefstore/PrefBackend.h"
 #include "support/RegistryProbe.h"
+#include "support/ScopedProcessState.h"
 
 namespace storetest {
 
@@ -78,7 +79,7 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
   }
   TPrefBackend& Backend() { return *store.Backend(); }
 
-  platform::ScopedServices services_;
+  testsupport::ScopedProcessState services_;
   platform::fake::FakeRegistry fakeRegistry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
@@ -88,7 +89,6 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
  private:
   platform::IRegistry* registry_ = nullptr;
   std::string base_;
-  std::uint8_t savedLocation_ = 0;
 };
 
 }  // namespace storetest

@@ -5,7 +5,7 @@
 
 #include "common/EventLog.h"
 #include "settings/ConfigManager.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #include "support/RegistryProbe.h"
 
 namespace {
@@ -21,17 +21,13 @@ class EventLogSwitches : public testing::Test {
     EventLogFileName = "C:\\Logs\\events.log";
     EventLogTimeFormat = "hh:nn";
   }
-  ~EventLogSwitches() override {
-    FreeConfigMgr();
-    EventLogFileName.clear();
-    EventLogTimeFormat.clear();
-  }
+  ~EventLogSwitches() override { FreeConfigMgr(); }
 
   std::optional<testsupport::RegValue> Stored(const std::string& name) {
     return testsupport::ReadRegValue(env.registry, platform::reg::kCurrentUser, kLogs, name);
   }
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
 };
 
 TEST_F(EventLogSwitches, TheManagersSwitchOpensTheGate) {

@@ -13,6 +13,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
+#include "support/RealPlatform.h"
 
 namespace settingstest {
 namespace {
@@ -32,21 +33,13 @@ std::size_t CountValues(const std::string& ini) {
 class IniFileSave : public testing::Test {
  protected:
   IniFileSave() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;  // boxes are recorded, never shown
     PrefLocation = plFile;
     testsupport::RemoveProductIniFiles();
   }
-  ~IniFileSave() override {
-    testsupport::RemoveProductIniFiles();
-    PrefLocation = savedLocation_;
-  }
+  ~IniFileSave() override { testsupport::RemoveProductIniFiles(); }
 
-  platform::ScopedServices scope;
-  platform::fake::FakeUserInterface ui;
-
- private:
-  std::uint8_t savedLocation_ = PrefLocation;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
 };
 
 TEST_F(IniFileSave, WholeSaveWritesEverySectionIntoTheScopesFiles) {

@@ -13,7 +13,7 @@ TEST(ConfigManager, NewManagerHoldsEmptyValuesAndDefaultFontsWithoutTouchingTheS
 
   const TConfigManager manager;
 
-  EXPECT_EQ(env.registry.calls, 0u);
+  EXPECT_EQ(env.registry.callCount, 0u);
   for (const TFont* font : {&manager.ScriptFont, &manager.GridFont, &manager.CategoryFont}) {
     EXPECT_EQ(font->Name, "Segoe UI");
     EXPECT_EQ(font->Size, 9);

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Services.h"
 #include "settings/ConfigManager.h"
 #include "support/ProgramRun.h"
+#include "support/RealPlatform.h"
 #include "support/RegistryProbe.h"
 
 namespace settingstest {
@@ -37,17 +38,13 @@ std::size_t CountValues(platform::IRegistry& registry, const std::string& path) 
 
 class RealRegistrySave : public testing::Test {
  protected:
-  RealRegistrySave() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;  // boxes are recorded, never shown
-    testsupport::DeleteRegTree(registry(), kCurrentUser, kProduct);
-  }
+  RealRegistrySave() { testsupport::DeleteRegTree(registry(), kCurrentUser, kProduct); }
   ~RealRegistrySave() override { testsupport::DeleteRegTree(registry(), kCurrentUser, kProduct); }
 
   static platform::IRegistry& registry() { return platform::win32::Registry(); }
 
-  platform::ScopedServices scope;
-  platform::fake::FakeUserInterface ui;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
 };
 
 TEST_F(RealRegistrySave, WholeSaveWritesTheStoredLayout) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
+#include "support/RegistryDecorators.h"
 
 namespace settingstest {
 
@@ -22,14 +23,16 @@ struct WrittenValue {
   std::string Text() const;
 };
 
-class RecordingRegistry final : public platform::IRegistry {
+class RecordingRegistry final : public testsupport::ForwardingRegistry {
  public:
-  explicit RecordingRegistry(platform::IRegistry& inner) : inner_(inner) {}
+  explicit RecordingRegistry(platform::IRegistry& inner) : ForwardingRegistry(inner) {
+    onCall = [this](const char*) { ++callCount; };
+  }
 
   std::vector<WrittenValue> writes;
   std::vector<std::string> createdKeys;  // every CreateKey, as paths
   std::vector<std::string> deletedKeys;  // every DeleteKey, as paths
-  std::size_t calls = 0;
+  std::size_t callCount = 0;             // calls of every kind
 
   // Asked before a key is created; a result other than kSuccess is returned
   // instead of creating it.
@@ -43,15 +46,9 @@ class RecordingRegistry final : public platform::IRegistry {
   long CreateKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
                  platform::RegKey* result, bool* created) override;
   long CloseKey(platform::RegKey key) override;
-  long QueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type,
-                  std::uint8_t* data, std::uint32_t* size) override;
   long SetValue(platform::RegKey key, const std::string& name, std::uint32_t type,
                 const std::uint8_t* data, std::uint32_t size) override;
-  long DeleteValue(platform::RegKey key, const std::string& name) override;
   long DeleteKey(platform::RegKey key, const std::string& subKey) override;
-  long EnumKey(platform::RegKey key, std::uint32_t index, std::string* name) override;
-  long EnumValue(platform::RegKey key, std::uint32_t index, std::string* name) override;
-  long QueryInfoKey(platform::RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override;
 
   // The values written below `path` (exactly that key), in order.
   std::vector<WrittenValue> WritesTo(const std::string& path) const;
@@ -60,7 +57,6 @@ class RecordingRegistry final : public platform::IRegistry {
   std::string PathOf(platform::RegKey key) const;
   std::string Join(platform::RegKey parent, const std::string& subKey) const;
 
-  platform::IRegistry& inner_;
   std::map<platform::RegKey, std::string> paths_;
 };
 

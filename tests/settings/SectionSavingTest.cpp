@@ -33,7 +33,7 @@ TEST(SaveSettings, OrdinalsWithoutARoutineTouchNothing) {
     SettingsEnvironment env;
     TConfigManager manager;
     manager.saveSettings(static_cast<cfgSection>(ordinal));
-    EXPECT_EQ(env.registry.calls, 0u);
+    EXPECT_EQ(env.registry.callCount, 0u);
     EXPECT_TRUE(env.store.ui.boxes.empty());
   }
 }

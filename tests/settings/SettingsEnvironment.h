@@ -1,12 +1,10 @@
 #pragma once
-// A manager's world for a test: the fake registry behind a recorder, a fake
-// UI, process, shell folders and default font, all restored afterwards.
+// A manager's world for a test: the fake platform with its registry behind a
+// recorder, all restored afterwards.
 #include <string>
 
 #include "RecordingRegistry.h"
-#include "platform/fake/FakeFonts.h"
-#include "platform/fake/FakeShellFolders.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 
 namespace settingstest {
 
@@ -16,16 +14,12 @@ inline const std::string kUserProductKey = "HKCU\\Software\\Orlavex\\Wrenfold 4"
 inline std::string UserKey(const std::string& section) { return kUserProductKey + "\\" + section; }
 
 struct SettingsEnvironment {
-  testsupport::FakeStore store;
-  platform::fake::FakeFonts fonts;
-  platform::fake::FakeShellFolders shellFolders;
+  testsupport::FakePlatform store;
+  platform::fake::FakeFonts& fonts = store.fonts;
+  platform::fake::FakeShellFolders& shellFolders = store.shellFolders;
   RecordingRegistry registry{store.registry};
 
-  SettingsEnvironment() {
-    store.scope->registry = &registry;
-    store.scope->fonts = &fonts;
-    store.scope->shellFolders = &shellFolders;
-  }
+  SettingsEnvironment() { store.scope->registry = &registry; }
 };
 
 }  // namespace settingstest

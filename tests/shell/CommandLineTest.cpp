@@ -2,7 +2,7 @@
 
 #include "platform/CommandLine.h"
 #include "shell/Main.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ const Case kCases[] = {
 
 class CommandLineTest : public testing::TestWithParam<Case> {
  protected:
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
 };
 
 TEST_P(CommandLineTest, SwitchValuesAndResolvedName) {
@@ -80,7 +80,7 @@ TEST(ProcessParam, SwitchInTheProgramPathIsFoundFirst) {
   // The switch is looked for in the whole line, program path included, and a
   // forward slash is a path separator too: a program started from
   // C:\odd/ICdir\ finds "/IC" in its own path first.
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   env.process.commandLine = "\"C:\\odd/ICdir\\prog.exe\" /ICprefs.xml";
   TMainWin form;
   form.ProcessParam("/ICprefs.xml");

@@ -3,11 +3,12 @@
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/SpecialFolders.h"
+#include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "settings/ConfigManager.h"
 #include "shell/Main.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
@@ -73,7 +74,7 @@ class ObservingUi final : public platform::IUserInterface {
 };
 
 void ExpectToolWindowDuringRunOnly(platform::IUserInterface& real) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   ObservingUi ui(real);
   env.scope->ui = &ui;
 
@@ -104,7 +105,7 @@ TEST(RunSequence, RealWindowsOnTheDisplay) {
 #endif
 
 TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   EventLogTimeFormat = "stale";
   EXPECT_EQ(RunProgram(), 0);
   // Logging is off all run: the shell, whose libraries are slow to load, is
@@ -120,7 +121,7 @@ TEST(RunSequence, TheEventLogGetsItsDefaultFileAndNoPicture) {
 // The short time picture is the locale's own, cut after its minutes, and it
 // is taken once at start: changing the locale later leaves it alone.
 TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   ResetDateTimeLocale();
   env.locale.items[platform::lc::kTimeFormat] = "HH.mm'h' tt";
   EXPECT_EQ(RunProgram(), 0);
@@ -130,8 +131,8 @@ TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
 }
 
 TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
-  testsupport::FakeStore env;
-  SetPrefsOnUSBSource(nullptr);
+  testsupport::FakePlatform env;
+  UpwardHooks().prefsOnUSB = nullptr;
   EXPECT_EQ(RunProgram(), 0);
   PrefLocation = plOnUSB;
   EXPECT_EQ(GetMyDocumentsDir(), "C:\\Program Files\\Wrenfold\\Data\\Documents\\");
@@ -141,7 +142,7 @@ TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
 }
 
 TEST(RunSequence, CompletesWithoutAnyWindow) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   env.ui.canCreateWindows = false;
   env.process.commandLine = "prog.exe /ICmissing.xml";
   EXPECT_EQ(RunProgram(), 0);

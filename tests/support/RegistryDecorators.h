@@ -1,6 +1,8 @@
 #pragma once
-// Registries that wrap another one: to count the calls an operation costs, and
-// to make a chosen call raise as a failing platform layer would.
+// Registries that wrap another one: to count the calls an operation costs, to
+// make a chosen call raise as a failing platform layer would, to cut down the
+// rights a key is opened with.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,9 +11,14 @@
 
 namespace testsupport {
 
+// Passes every call on to another registry.  A double overrides the calls it
+// changes; `onCall` hears each call by name before it is passed on and may
+// raise, as a failing platform layer would.
 class ForwardingRegistry : public platform::IRegistry {
  public:
   explicit ForwardingRegistry(platform::IRegistry& inner) : inner_(inner) {}
+
+  std::function<void(const char* call)> onCall;
 
   long OpenKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
                platform::RegKey* result) override {
@@ -59,7 +66,10 @@ class ForwardingRegistry : public platform::IRegistry {
   }
 
  protected:
-  virtual void Seen(const char* call) = 0;
+  void Seen(const char* call) {
+    if (onCall) onCall(call);
+  }
+  platform::IRegistry& Inner() { return inner_; }
 
  private:
   platform::IRegistry& inner_;
@@ -68,27 +78,21 @@ class ForwardingRegistry : public platform::IRegistry {
 // Records every call by name, in order.
 class CountingRegistry final : public ForwardingRegistry {
  public:
-  using ForwardingRegistry::ForwardingRegistry;
+  explicit CountingRegistry(platform::IRegistry& inner) : ForwardingRegistry(inner) {
+    onCall = [this](const char* call) { calls.emplace_back(call); };
+  }
   std::vector<std::string> calls;
-
- protected:
-  void Seen(const char* call) override { calls.emplace_back(call); }
 };
 
 // Raises the program's error with `message` on every call named `failing`.
 class RaisingRegistry final : public ForwardingRegistry {
  public:
   RaisingRegistry(platform::IRegistry& inner, std::string failing, std::string message)
-      : ForwardingRegistry(inner), failing_(std::move(failing)), message_(std::move(message)) {}
-
- protected:
-  void Seen(const char* call) override {
-    if (failing_ == call) throw EProgramError(message_);
+      : ForwardingRegistry(inner) {
+    onCall = [failing = std::move(failing), message = std::move(message)](const char* call) {
+      if (failing == call) throw EProgramError(message);
+    };
   }
-
- private:
-  std::string failing_;
-  std::string message_;
 };
 
 // Grants key opens only the rights in `granted`, as for a user whose rights
@@ -96,7 +100,7 @@ class RaisingRegistry final : public ForwardingRegistry {
 class RightsLimitingRegistry final : public ForwardingRegistry {
  public:
   RightsLimitingRegistry(platform::IRegistry& inner, std::uint32_t granted)
-      : ForwardingRegistry(inner), inner_(inner), granted_(granted) {}
+      : ForwardingRegistry(inner), granted_(granted) {}
   std::vector<std::uint32_t> asked;
 
   long OpenKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
@@ -106,14 +110,10 @@ class RightsLimitingRegistry final : public ForwardingRegistry {
       *result = 0;
       return platform::reg::kAccessDenied;
     }
-    return inner_.OpenKey(parent, subKey, access, result);
+    return Inner().OpenKey(parent, subKey, access, result);
   }
 
- protected:
-  void Seen(const char*) override {}
-
  private:
-  platform::IRegistry& inner_;
   std::uint32_t granted_;
 };
 

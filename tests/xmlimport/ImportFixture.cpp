@@ -20,14 +20,14 @@ bool GuardedRegistry::Denied(const std::string& subKey) const {
 long GuardedRegistry::OpenKey(platform::RegKey parent, const std::string& subKey,
                               std::uint32_t access, platform::RegKey* result) {
   if (Denied(subKey) && (access & reg::kModifyingRights) != 0) return reg::kAccessDenied;
-  return inner_.OpenKey(parent, subKey, access, result);
+  return ForwardingRegistry::OpenKey(parent, subKey, access, result);
 }
 
 long GuardedRegistry::CreateKey(platform::RegKey parent, const std::string& subKey,
                                 std::uint32_t access, platform::RegKey* result, bool* created) {
   if (Denied(subKey)) return reg::kAccessDenied;
   if (parent == reg::kCurrentUser) userKeysCreated.push_back(subKey);
-  return inner_.CreateKey(parent, subKey, access, result, created);
+  return ForwardingRegistry::CreateKey(parent, subKey, access, result, created);
 }
 
 std::string PrefsFile(const std::string& inner) {

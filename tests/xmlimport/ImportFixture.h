@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "platform/Registry.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
+#include "support/RegistryDecorators.h"
 #include "support/RegistryProbe.h"
 
 namespace importtest {
@@ -18,9 +19,9 @@ namespace importtest {
 // The fake registry, refusing to create or open (for change) any key whose
 // path ends with `deniedSuffix`, and recording each key created under the
 // current user's root.
-class GuardedRegistry final : public platform::IRegistry {
+class GuardedRegistry final : public testsupport::ForwardingRegistry {
  public:
-  explicit GuardedRegistry(platform::IRegistry& inner) : inner_(inner) {}
+  using ForwardingRegistry::ForwardingRegistry;
 
   std::string deniedSuffix;
   std::vector<std::string> userKeysCreated;
@@ -29,34 +30,9 @@ class GuardedRegistry final : public platform::IRegistry {
                platform::RegKey* result) override;
   long CreateKey(platform::RegKey parent, const std::string& subKey, std::uint32_t access,
                  platform::RegKey* result, bool* created) override;
-  long CloseKey(platform::RegKey key) override { return inner_.CloseKey(key); }
-  long QueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type,
-                  std::uint8_t* data, std::uint32_t* size) override {
-    return inner_.QueryValue(key, name, type, data, size);
-  }
-  long SetValue(platform::RegKey key, const std::string& name, std::uint32_t type,
-                const std::uint8_t* data, std::uint32_t size) override {
-    return inner_.SetValue(key, name, type, data, size);
-  }
-  long DeleteValue(platform::RegKey key, const std::string& name) override {
-    return inner_.DeleteValue(key, name);
-  }
-  long DeleteKey(platform::RegKey key, const std::string& subKey) override {
-    return inner_.DeleteKey(key, subKey);
-  }
-  long EnumKey(platform::RegKey key, std::uint32_t index, std::string* name) override {
-    return inner_.EnumKey(key, index, name);
-  }
-  long EnumValue(platform::RegKey key, std::uint32_t index, std::string* name) override {
-    return inner_.EnumValue(key, index, name);
-  }
-  long QueryInfoKey(platform::RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override {
-    return inner_.QueryInfoKey(key, subKeys, values);
-  }
 
  private:
   bool Denied(const std::string& subKey) const;
-  platform::IRegistry& inner_;
 };
 
 // "<?xml...?><!DOCTYPE Wrenfold_Preferences><Wrenfold_Preferences>" + inner +
@@ -81,7 +57,7 @@ class ImportFixture : public testing::Test {
   // What the boxes said, "caption|text" each.
   std::vector<std::string> Boxes() const;
 
-  testsupport::FakeStore store;
+  testsupport::FakePlatform store;
   GuardedRegistry registry{store.registry};
 
  private:

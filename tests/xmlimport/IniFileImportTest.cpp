@@ -11,6 +11,7 @@
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
+#include "support/RealPlatform.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace importtest {
@@ -22,8 +23,6 @@ using testsupport::ReadFile;
 class IniFileImport : public testing::Test {
  protected:
   IniFileImport() {
-    platform::win32::InstallServices();
-    scope->ui = &ui;  // boxes are recorded, never shown
     PrefLocation = plFile;
     testsupport::RemoveProductIniFiles();
     CreateConfigMgr();
@@ -32,15 +31,11 @@ class IniFileImport : public testing::Test {
     FreeConfigMgr();
     testsupport::RemoveProductIniFiles();
     std::filesystem::remove_all(folder);
-    PrefLocation = savedLocation_;
   }
 
-  platform::ScopedServices scope;
-  platform::fake::FakeUserInterface ui;
+  testsupport::RealPlatform real;
+  platform::fake::FakeUserInterface& ui = real.ui;
   const std::string folder = testsupport::ScratchFolder("ini-import");
-
- private:
-  std::uint8_t savedLocation_ = PrefLocation;
 };
 
 TEST_F(IniFileImport, EachScopesValuesLandInItsFileMergedWithWhatIsThere) {

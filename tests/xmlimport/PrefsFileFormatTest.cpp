@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #include "xmlimport/PrefsFileFormat.h"
 
 namespace {
@@ -217,7 +217,7 @@ TEST(PrefsFileFormat, TypeWordsAndScopeNames) {
 }
 
 TEST(PrefsFileFormat, SkippedSections) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   for (const char* name :
        {"Schedules", "$Temp", "x$unknownY", "$TEMPORARY", "$Unknown\\x", "a$tEmP"}) {
     EXPECT_TRUE(IsSkippedSection(name)) << name;
@@ -228,7 +228,7 @@ TEST(PrefsFileFormat, SkippedSections) {
 }
 
 TEST(PrefsFileFormat, SectionMapping) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   const TSectionMapper mapper;
   const TextCase cases[] = {
       {"cfgAll", ""},

@@ -47,7 +47,7 @@ class FakeFileSystem::File final : public IAppendFile {
   File& operator=(const File&) = delete;
 
   std::uint32_t Write(std::string_view bytes) override {
-    if (closed_) return 6;  // ERROR_INVALID_HANDLE
+    if (closed_) return winerr::kInvalidHandle;
     if (owner_.writeError != winerr::kSuccess) return owner_.writeError;
     owner_.files[key_].append(bytes);
     return winerr::kSuccess;

@@ -1,4 +1,4 @@
-#include "common/SystemErrorText.h"
+#include "common/SystemMessage.h"
 
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
@@ -11,7 +11,7 @@ std::string SystemMessage(std::uint32_t code) {
   return text;
 }
 
-std::string SystemErrorText(std::uint32_t code) {
+std::string SystemMessageWithCode(std::uint32_t code) {
   const std::string message = SystemMessage(code);
   std::string text = "System error " + std::to_string(code);
   return message.empty() ? text : text + ": " + message;

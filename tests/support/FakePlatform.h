@@ -1,12 +1,9 @@
 #pragma once
 // Installs fresh fakes of every service but the XML parser and the private
 // profile (a registry, user interface, process, shell folders, fonts, file
-// system and locale) for a test of the preference store or anything that
-// writes through it, and restores the previous services and the preference
-// location afterwards.
-#include <cstdint>
-
-#include "platform/Services.h"
+// system and locale) for the length of a test, and restores everything the
+// process held afterwards.
+#include "ScopedProcessState.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeFonts.h"
 #include "platform/fake/FakeLocale.h"
@@ -14,12 +11,11 @@
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
-#include "prefstore/PrefsLocationRtns.h"
 
 namespace testsupport {
 
-struct FakeStore {
-  platform::ScopedServices scope;
+struct FakePlatform {
+  ScopedProcessState scope;
   platform::fake::FakeRegistry registry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
@@ -27,9 +23,8 @@ struct FakeStore {
   platform::fake::FakeFonts fonts;
   platform::fake::FakeFileSystem fileSystem;
   platform::fake::FakeLocale locale;
-  const std::uint8_t savedLocation = PrefLocation;
 
-  FakeStore() {
+  FakePlatform() {
     scope->registry = &registry;
     scope->ui = &ui;
     scope->process = &process;
@@ -38,9 +33,8 @@ struct FakeStore {
     scope->fileSystem = &fileSystem;
     scope->locale = &locale;
   }
-  ~FakeStore() { PrefLocation = savedLocation; }
-  FakeStore(const FakeStore&) = delete;
-  FakeStore& operator=(const FakeStore&) = delete;
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
 };
 
 }  // namespace testsupport

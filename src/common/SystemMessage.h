@@ -8,4 +8,4 @@ std::string SystemMessage(std::uint32_t code);
 
 // The code and its message, for reports: "System error 3: The system cannot
 // find the path specified".
-std::string SystemErrorText(std::uint32_t code);
+std::string SystemMessageWithCode(std::uint32_t code);

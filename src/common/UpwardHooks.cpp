@@ -1,0 +1,6 @@
+#include "common/UpwardHooks.h"
+
+TUpwardHooks& UpwardHooks() {
+  static TUpwardHooks hooks;
+  return hooks;
+}
