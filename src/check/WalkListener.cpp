@@ -111,6 +111,11 @@ void TWalkListener::SectionEntered(const platform::IXmlNode& section) {
   inSection_ = true;
   inValue_ = false;
   sectionWarned_ = false;
+  if (!section.IsTextElement() && section.ConversionIsLossy()) {
+    Warn("ansi-conversion", Path(),
+         "characters that the ANSI code page lacks in the section's name: each is written as "
+         "\"?\" or a look-alike, so its values go to another key than the file names");
+  }
   if (IsComment(section_)) {
     sectionWarned_ = true;
   } else if (IsBareText(section_)) {
@@ -166,9 +171,12 @@ void TWalkListener::ValueEntered(const platform::IXmlNode& value, bool inProduct
   value_.typeWord = value.Attribute("type");
   value_.textElement = value.IsTextElement();
   value_.hasChildren = value.FirstChild() != nullptr;
-  // Characters that the conversion to the ANSI code page replaced or
-  // approximated in the value's name or text are to be found here, from the
-  // node itself, once the document model can tell.
+  if (value.ConversionIsLossy()) {
+    Warn("ansi-conversion", Path(),
+         "characters that the ANSI code page lacks, in the name, an attribute or the text: each "
+         "is written as \"?\" or a look-alike, so the registry gets other text than the file "
+         "holds");
+  }
 }
 
 void TWalkListener::ValueWithoutType() {

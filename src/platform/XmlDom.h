@@ -1,8 +1,12 @@
 #pragma once
 // The XML document model the preferences import reads a file through: MSXML
-// on Windows, libxml2 in the host build.  Both load with validation off,
-// external resources never fetched and whitespace-only text dropped, and both
-// hand text to the core in the ANSI code page.
+// on Windows, libxml2 in the host build.  Both give the same model: loaded
+// with validation off and external resources never fetched; attribute
+// defaults of the internal subset applied; a text whole, with the blanks and
+// line ends at its edges (line ends read as LF, as XML has them); text nodes
+// of whitespace alone dropped, except under xml:space="preserve"; and names
+// and texts in the ANSI code page as WideCharToMultiByte converts them, a
+// character the page lacks becoming its best fit or "?".
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -45,6 +49,12 @@ class IXmlNode {
   virtual std::optional<std::string> ElementText() const = 0;
   // An attribute of an element, by its exact name; none when absent.
   virtual std::optional<std::string> Attribute(std::string_view name) const = 0;
+
+  // Whether the conversion to the ANSI code page replaced a character of the
+  // node's name, of an attribute's name or value or, for a text element, of
+  // its text by "?" or approximated it by a look-alike: what the core reads
+  // is then not what the file says.
+  virtual bool ConversionIsLossy() const = 0;
 };
 
 class IXmlDocument {

@@ -43,6 +43,14 @@ const Row kRows[] = {
      1,
      {"value-without-type@PerUserRoam/General/A"},
      {}},
+    // ē has a look-alike in the code page, a CJK ideograph none.
+    {"characters the ANSI code page lacks",
+     Roam("<Gen\xC4\x93ral><A type=\"string\">x\xE4\xB8\xAD</A><B type=\"string\">\xC3\xA9</B>"
+          "</Gen\xC4\x93ral>"),
+     TCheckVerdict::kImported,
+     1,
+     {"ansi-conversion@PerUserRoam/General", "ansi-conversion@PerUserRoam/General/A"},
+     {}},
     {"type word in another letter case",
      General("<A type=\"Integer\">5</A>"),
      TCheckVerdict::kImported,

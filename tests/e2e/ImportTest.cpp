@@ -152,4 +152,40 @@ TEST_F(ImportEndToEnd, AFileWithoutDocumentTypeGetsTheGeneralFailure) {
   ExpectNothingWritten();
 }
 
+// A text is stored whole: the line ends and blanks at its edges are the
+// user's data, however a character reference or a line end splits them off;
+// a value of blanks alone is an empty string.
+TEST_F(ImportEndToEnd, StringsKeepTheirEdges) {
+  const auto result =
+      ImportFile(PrefsFile("\r\n<PerUserRoam>\r\n  <General>\r\n"
+                           "    <Lines type=\"string\">line1\r\nline2\r\n</Lines>\r\n"
+                           "    <Trailing type=\"string\">a&#32;</Trailing>\r\n"
+                           "    <Leading type=\"string\">&#32;x</Leading>\r\n"
+                           "    <Indented type=\"string\">\r\n  x</Indented>\r\n"
+                           "    <Blank type=\"string\"> &#32;\r\n </Blank>\r\n"
+                           "  </General>\r\n</PerUserRoam>\r\n"));
+  EXPECT_EQ(result.exitCode, 0u);
+  EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\General").c_str(), 0,
+                          KEY_READ, &key),
+            ERROR_SUCCESS);
+  const std::pair<const char*, std::string> expected[] = {
+      {"Lines", "line1\nline2\n"}, {"Trailing", "a "}, {"Leading", " x"},
+      {"Indented", "\n  x"},       {"Blank", ""},
+  };
+  for (const auto& [name, text] : expected) {
+    char stored[64] = {};
+    DWORD type = 0;
+    DWORD size = sizeof stored;
+    EXPECT_EQ(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(stored), &size),
+              ERROR_SUCCESS)
+        << name;
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
+    EXPECT_EQ(std::string(stored), text) << name;
+  }
+  RegCloseKey(key);
+}
+
 }  // namespace

@@ -108,6 +108,13 @@ const TreeCase kTrees[] = {
      "<!DOCTYPE R [<!ENTITY % p \"<!ENTITY q 'Q'>\"> %p;]><R><x>&q;</x></R>", "R", "R(x(q))"},
     // Undeclared, but the unread external DTD might declare it.
     {"EntityOfAnUnreadDtd", "<!DOCTYPE R SYSTEM \"x.dtd\"><R><x>&u;</x></R>", "R", "R(x(u))"},
+    // A text is the value whole: blanks and line ends at its edges stay,
+    // however a reference or a line end splits them off; whitespace alone is
+    // no text.
+    {"TextKeepsItsEdges",
+     "<R>\r\n<a>line1\r\nline2\r\n</a>\r\n<b>a&#32;</b><c>&#32;x</c><d>\r\n x</d>"
+     "<e>&#32;</e><f> &#10;\r\n</f><g>x&#9;\t</g></R>",
+     nullptr, "R(a=\"line1\nline2\n\" b=\"a \" c=\" x\" d=\"\n x\" e f g=\"x\t\t\")"},
     {"SpacePreserved",
      "<R><x xml:space=\"preserve\">  </x><y xml:space=\"preserve\"><z>1</z> <z>2</z></y>"
      "<w xml:space=\"preserve\"><v xml:space=\"default\"> </v></w></R>",
@@ -129,6 +136,70 @@ TEST_F(XmlDomConformance, TreesAsTheImportSeesThem) {
     ASSERT_TRUE(root);
     EXPECT_EQ(Tree(*root), c.tree);
   }
+}
+
+TEST_F(XmlDomConformance, AttributeDefaultsOfTheInternalSubsetApply) {
+  const auto document = Load(
+      "<!DOCTYPE R [<!ATTLIST v type CDATA \"string\" unit CDATA #IMPLIED>]>"
+      "<R><v>x</v><v type=\"integer\">1</v><w>y</w></R>");
+  auto v = document->DocumentElement()->FirstChild();
+  EXPECT_EQ(v->Attribute("type").value_or("(none)"), "string");
+  EXPECT_FALSE(v->Attribute("unit").has_value());
+  v = v->NextSibling();
+  EXPECT_EQ(v->Attribute("type").value_or("(none)"), "integer");
+  EXPECT_FALSE(v->NextSibling()->Attribute("type").has_value());
+}
+
+// Prefixed names as the file writes them, the prefix declared or not.
+TEST_F(XmlDomConformance, PrefixedNames) {
+  const auto document =
+      Load("<R xmlns:d=\"urn:x\"><d:a d:type=\"string\">1</d:a><p:b p:type=\"string\">2</p:b></R>");
+  const auto a = document->DocumentElement()->FirstChild();
+  EXPECT_EQ(Tree(*document->DocumentElement()), "R(d:a=\"1\" p:b=\"2\")");
+  EXPECT_EQ(a->Attribute("d:type").value_or("(none)"), "string");
+  EXPECT_EQ(a->NextSibling()->Attribute("p:type").value_or("(none)"), "string");
+}
+
+// What the conversion to the ANSI code page makes of characters the page
+// lacks, in names, texts and attributes, and whether it says so.
+TEST_F(XmlDomConformance, CharactersTheAnsiCodePageLacks) {
+  struct Case {
+    const char* utf8;
+    const char* ansi;
+    bool lossy;
+  };
+  const Case cases[] = {
+      {"plain", "plain", false},
+      {"\xC3\xA9\xE2\x82\xAC\xC5\xA0", "\xE9\x80\x8A", false},  // é € Š
+      {"\xC4\x81", "a", true},                                  // ā
+      {"\xEF\xBC\xA1", "A", true},                              // fullwidth A
+      {"\xE2\x88\x92", "-", true},                              // minus sign
+      {"\xC5\x81", "L", true},                                  // Ł
+      {"\xE4\xB8\xAD", "?", true},                              // a CJK ideograph
+      {"\xF0\x9F\x98\x80", "??", true},  // beyond the BMP: one "?" per UTF-16 unit
+      {"?", "?", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    const std::string u = c.utf8;
+    const bool nameable =
+        u != "?" && u.find("\xF0") == std::string::npos && u.find("\xE2\x88") == std::string::npos;
+    const std::string element = nameable ? "n" + u : "n";
+    const auto document = Load("<?xml version=\"1.0\" encoding=\"UTF-8\"?><R><t>" + u +
+                               "</t><a v=\"" + u + "\"/><" + element + "/></R>");
+    auto t = document->DocumentElement()->FirstChild();
+    EXPECT_EQ(t->ElementText().value_or("(none)"), c.ansi);
+    EXPECT_EQ(t->ConversionIsLossy(), c.lossy);
+    const auto a = t->NextSibling();
+    EXPECT_EQ(a->Attribute("v").value_or("(none)"), c.ansi);
+    EXPECT_EQ(a->ConversionIsLossy(), c.lossy);
+    const auto n = a->NextSibling();
+    if (nameable) {
+      EXPECT_EQ(n->Name(), "n" + std::string(c.ansi));
+      EXPECT_EQ(n->ConversionIsLossy(), c.lossy);
+    }
+  }
+  EXPECT_FALSE(Load("<R/>")->DocumentElement()->ConversionIsLossy());
 }
 
 TEST_F(XmlDomConformance, TextElementTestOnEveryKindOfContent) {
@@ -162,7 +233,8 @@ TEST_F(XmlDomConformance, AttributesByExactName) {
 }
 
 // The same document in four encodings: names and texts reach the core in
-// windows-1252, and a character that code page lacks becomes "?".
+// windows-1252, and a character that code page lacks and has no look-alike
+// in it becomes "?".
 TEST_F(XmlDomConformance, EncodingsArriveInTheAnsiCodePage) {
   const std::string expected = "R(\xE9t\xE9=\"\x80 5 \xFC ?\")";
   const std::string utf8Body =

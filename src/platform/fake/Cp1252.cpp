@@ -1,5 +1,9 @@
 #include "platform/fake/Cp1252.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
 namespace platform::fake::cp1252 {
 
 namespace {
@@ -22,6 +26,36 @@ void AppendUtf8(std::string& out, unsigned code) {
     out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
+}
+
+// What each character beyond ASCII becomes, in code point order; a character
+// not listed becomes the default character "?".
+struct BestFit {
+  std::uint16_t code;
+  std::uint8_t ansi;
+};
+constexpr BestFit kBestFit[] = {
+#include "platform/fake/AnsiBestFit.inc"
+};
+
+// The code point a byte of the page stands for; the five bytes the page
+// leaves undefined stand for the C1 controls of the same number, as
+// MultiByteToWideChar reads them.
+unsigned CodeOf(unsigned char c) {
+  if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0) return kHigh[c - 0x80];
+  return c;
+}
+
+// The next code point of well-formed UTF-8 at `at`, which moves past it.
+unsigned NextCode(std::string_view utf8, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(utf8[at++]);
+  int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  unsigned code = more == 3 ? lead & 0x07u : more == 2 ? lead & 0x0Fu : lead & 0x1Fu;
+  if (more == 0) return lead;
+  for (; more > 0 && at < utf8.size(); --more) {
+    code = (code << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3Fu);
+  }
+  return code;
 }
 
 }  // namespace
@@ -77,10 +111,39 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 std::string ToUtf8(std::string_view text) {
   std::string out;
   for (unsigned char c : text) {
-    unsigned code = c;
-    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0) code = kHigh[c - 0x80];
-    AppendUtf8(out, code);
+    AppendUtf8(out, CodeOf(c));
   }
+  return out;
+}
+
+std::string FromUtf8(std::string_view utf8, bool* lossy) {
+  std::string out;
+  out.reserve(utf8.size());
+  bool replaced = false;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const unsigned code = NextCode(utf8, at);
+    if (code < 0x80) {
+      out += static_cast<char>(code);
+      continue;
+    }
+    if (code > 0xFFFF) {
+      // A surrogate pair: each half alone has no byte.
+      out += "??";
+      replaced = true;
+      continue;
+    }
+    const auto* found =
+        std::lower_bound(std::begin(kBestFit), std::end(kBestFit), code,
+                         [](const BestFit& entry, unsigned wanted) { return entry.code < wanted; });
+    if (found == std::end(kBestFit) || found->code != code) {
+      out += '?';
+      replaced = true;
+      continue;
+    }
+    out += static_cast<char>(found->ansi);
+    replaced = replaced || CodeOf(found->ansi) != code;
+  }
+  if (lossy != nullptr) *lossy = replaced;
   return out;
 }
 

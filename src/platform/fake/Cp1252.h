@@ -11,5 +11,10 @@ std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 std::string ToUtf8(std::string_view text);
+// UTF-8 into the code page as WideCharToMultiByte(CP_ACP, 0, ...) converts
+// it under Wine: a character the page lacks becomes its best fit or "?", one
+// "?" per UTF-16 unit.  `lossy`, when given, tells whether any character was
+// replaced or approximated.  The input is well-formed UTF-8.
+std::string FromUtf8(std::string_view utf8, bool* lossy = nullptr);
 
 }  // namespace platform::fake::cp1252

@@ -1,10 +1,8 @@
 #include "platform/fake/LibXmlDom.h"
 
-#include <iconv.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
-#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -12,60 +10,23 @@
 
 #include "platform/Error.h"
 #include "platform/XmlDomLimits.h"
+#include "platform/fake/Cp1252.h"
 
 namespace platform::fake {
 
 namespace {
 
 // libxml2 hands out UTF-8; the core wants the ANSI code page, windows-1252
-// here as under Wine.  Characters the code page lacks become "?", as
-// WideCharToMultiByte makes them.
-class AnsiConverter {
- public:
-  AnsiConverter() : cd_(iconv_open("WINDOWS-1252", "UTF-8")) {}
-  ~AnsiConverter() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  AnsiConverter(const AnsiConverter&) = delete;
-  AnsiConverter& operator=(const AnsiConverter&) = delete;
+// here as under Wine, converted as the program's own conversion does it.
+std::string Ansi(const xmlChar* utf8, bool* lossy = nullptr) {
+  if (utf8 == nullptr) return {};
+  return cp1252::FromUtf8(reinterpret_cast<const char*>(utf8), lossy);
+}
 
-  std::string Convert(const xmlChar* utf8) {
-    if (utf8 == nullptr) return {};
-    std::string in(reinterpret_cast<const char*>(utf8));
-    bool ascii = true;
-    for (unsigned char c : in) ascii = ascii && c < 0x80;
-    if (ascii) return in;
-
-    std::string out(in.size(), '\0');
-    char* source = in.data();
-    std::size_t sourceLeft = in.size();
-    char* target = out.data();
-    std::size_t targetLeft = out.size();
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    while (sourceLeft > 0) {
-      if (iconv(cd_, &source, &sourceLeft, &target, &targetLeft) != static_cast<std::size_t>(-1)) {
-        break;
-      }
-      if (errno != EILSEQ || targetLeft == 0) break;
-      // One character the code page lacks: skip its UTF-8 bytes.
-      *target++ = '?';
-      --targetLeft;
-      do {
-        ++source;
-        --sourceLeft;
-      } while (sourceLeft > 0 && (static_cast<unsigned char>(*source) & 0xC0) == 0x80);
-    }
-    out.resize(out.size() - targetLeft);
-    return out;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-AnsiConverter& Ansi() {
-  static AnsiConverter converter;
-  return converter;
+bool IsLossy(const xmlChar* utf8) {
+  bool lossy = false;
+  Ansi(utf8, &lossy);
+  return lossy;
 }
 
 // Nothing outside the file is ever read: no DTD, no external entity.
@@ -119,10 +80,10 @@ class LibXmlNode final : public IXmlNode {
       case XML_COMMENT_NODE: return "#comment";
       case XML_ELEMENT_NODE:
         if (node_->ns != nullptr && node_->ns->prefix != nullptr) {
-          return Ansi().Convert(node_->ns->prefix) + ":" + Ansi().Convert(node_->name);
+          return Ansi(node_->ns->prefix) + ":" + Ansi(node_->name);
         }
-        return Ansi().Convert(node_->name);
-      default: return Ansi().Convert(node_->name);
+        return Ansi(node_->name);
+      default: return Ansi(node_->name);
     }
   }
 
@@ -136,7 +97,7 @@ class LibXmlNode final : public IXmlNode {
   std::optional<std::string> ElementText() const override {
     const xmlNodePtr text = OnlyTextChild();
     if (text == nullptr) return std::nullopt;
-    return Ansi().Convert(text->content);
+    return Ansi(text->content);
   }
 
   std::optional<std::string> Attribute(std::string_view name) const override {
@@ -145,16 +106,35 @@ class LibXmlNode final : public IXmlNode {
          attribute = attribute->next) {
       std::string qualified;
       if (attribute->ns != nullptr && attribute->ns->prefix != nullptr) {
-        qualified = Ansi().Convert(attribute->ns->prefix) + ":";
+        qualified = Ansi(attribute->ns->prefix) + ":";
       }
-      qualified += Ansi().Convert(attribute->name);
+      qualified += Ansi(attribute->name);
       if (qualified != name) continue;
       xmlChar* value = xmlNodeListGetString(node_->doc, attribute->children, 1);
-      std::string text = Ansi().Convert(value);
+      std::string text = Ansi(value);
       xmlFree(value);
       return text;
     }
     return std::nullopt;
+  }
+
+  bool ConversionIsLossy() const override {
+    if (IsLossy(node_->name)) return true;
+    if (node_->type == XML_ELEMENT_NODE && node_->ns != nullptr && IsLossy(node_->ns->prefix)) {
+      return true;
+    }
+    if (node_->type == XML_ELEMENT_NODE) {
+      for (xmlAttrPtr attribute = node_->properties; attribute != nullptr;
+           attribute = attribute->next) {
+        if (IsLossy(attribute->name)) return true;
+        xmlChar* value = xmlNodeListGetString(node_->doc, attribute->children, 1);
+        const bool lossy = IsLossy(value);
+        xmlFree(value);
+        if (lossy) return true;
+      }
+    }
+    const xmlNodePtr text = OnlyTextChild();
+    return text != nullptr && IsLossy(text->content);
   }
 
   static std::unique_ptr<IXmlNode> Wrap(xmlNodePtr node) {
@@ -187,7 +167,7 @@ class LibXmlDocument final : public IXmlDocument {
   std::optional<std::string> DocumentTypeName() const override {
     const xmlDtdPtr dtd = xmlGetIntSubset(doc_.get());
     if (dtd == nullptr) return std::nullopt;
-    return Ansi().Convert(dtd->name);
+    return Ansi(dtd->name);
   }
 
   std::unique_ptr<IXmlNode> DocumentElement() const override {
@@ -238,7 +218,10 @@ class LibXml2Parser final : public IXmlParser {
     // An entity reference stays a node of its own, as MSXML keeps it, and an
     // external one is therefore never loaded.  XML_PARSE_HUGE stays off, so
     // libxml2's own bounds on depth and entities hold as well as ours.
-    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    // Attribute defaults of the internal subset reach the elements, as MSXML
+    // gives them; the limit check has counted them at every element.
+    const int options =
+        XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_DTDATTR;
     std::unique_ptr<xmlDoc, DocFree> doc(xmlCtxtReadMemory(
         context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
     if (!doc || !context->wellFormed) throw EProgramError(ErrorText(context.get()));

@@ -84,7 +84,16 @@ SAFEARRAY* NewByteArray(ULONG count, Variant& owner) {
 // to resolve anything against and reads exactly what was checked.  The file
 // is read straight into the array: a second copy would add the file's size to
 // the peak memory of the load.
-void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant& source) {
+// Whether the file names xml:space anywhere, in any encoding a file may be in:
+// one byte per letter or UTF-16 of either byte order.
+bool MentionsSpace(std::string_view bytes) {
+  using namespace std::string_view_literals;
+  return bytes.find("xml:space") != std::string_view::npos ||
+         bytes.find("x\0m\0l\0:\0s\0p\0a\0c\0e"sv) != std::string_view::npos;
+}
+
+// Returns whether the file names xml:space (see MentionsSpace).
+bool ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant& source) {
   const FileHandle file(CreateFileA(fileName.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -98,6 +107,7 @@ void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
 
   const auto total = static_cast<ULONG>(size.QuadPart);
   SAFEARRAY* array = NewByteArray(total, source);
+  bool mentionsSpace = false;
   ULONG done = 0;
   {
     const ArrayData bytes(array);
@@ -111,7 +121,8 @@ void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
       done += read;
     }
     CheckXmlLimits(std::string_view(bytes.get(), done), limits);
-    if (done == total) return;
+    mentionsSpace = MentionsSpace(std::string_view(bytes.get(), done));
+    if (done == total) return mentionsSpace;
   }
   // The file shrank meanwhile: the parser gets what was read and checked.
   Variant shorter;
@@ -121,6 +132,7 @@ void ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
     if (done != 0) std::memcpy(to.get(), from.get(), done);
   }
   std::swap(source.get(), shorter.get());
+  return mentionsSpace;
 }
 
 // The name of the attribute asked for last, as a BSTR: the import asks every
@@ -141,10 +153,65 @@ class AttributeName {
   Bstr bstr_;
 };
 
+// What every node of one document shares.
+struct DocumentShared {
+  AttributeName attributeName;
+  // Whether the file says xml:space anywhere; when it does not, no text is
+  // kept for it and the ancestors need not be asked.
+  bool mentionsSpace = false;
+};
+
+bool IsBlank(std::wstring_view text) {
+  return text.find_first_not_of(L" \t\r\n") == std::wstring_view::npos;
+}
+
+// The document is loaded with whitespace preserved, so that a text keeps the
+// blanks and line ends at its edges; MSXML's own dropping also cuts those off
+// a text that a character reference or a line end splits.  Whitespace-only
+// text between elements is then passed over here instead, except where
+// xml:space="preserve" keeps it, as loading without preserving would do.
+bool IsDroppedWhitespace(const ComPtr<IXMLDOMNode>& node, DocumentShared& shared) {
+  DOMNodeType type = NODE_INVALID;
+  Check(node->get_nodeType(&type), "nodeType");
+  if (type != NODE_TEXT) return false;
+  Variant value;
+  Check(node->get_nodeValue(value.Out()), "nodeValue");
+  if (!IsBlank(value.View())) return false;
+  if (!shared.mentionsSpace) return true;
+  ComPtr<IXMLDOMNode> parent;
+  Check(node->get_parentNode(parent.Out()), "parentNode");
+  while (parent) {
+    const ComPtr<IXMLDOMElement> element = parent.As<IXMLDOMElement>(IID_IXMLDOMElement);
+    if (!element) break;
+    Variant space;
+    Check(element->getAttribute(shared.attributeName.For("xml:space"), space.Out()),
+          "getAttribute");
+    if (space.IsString() && space.View() == L"preserve") return false;
+    if (space.IsString() && space.View() == L"default") return true;
+    ComPtr<IXMLDOMNode> up;
+    Check(parent->get_parentNode(up.Out()), "parentNode");
+    parent = std::move(up);
+  }
+  return true;
+}
+
+// `node` or, when it is dropped whitespace, the first sibling after it that
+// is not.
+ComPtr<IXMLDOMNode> Kept(ComPtr<IXMLDOMNode> node, DocumentShared& shared) {
+  while (node && IsDroppedWhitespace(node, shared)) {
+    ComPtr<IXMLDOMNode> next;
+    Check(node->get_nextSibling(next.Out()), "nextSibling");
+    node = std::move(next);
+  }
+  return node;
+}
+
+bool IsLossy(const Variant& value) { return value.IsString() && AnsiIsLossy(value.View()); }
+
 class MsXmlNode final : public IXmlNode {
  public:
-  MsXmlNode(ComPtr<IXMLDOMNode> node, AttributeName& attributeName)
-      : node_(std::move(node)), attributeName_(attributeName) {}
+  MsXmlNode(ComPtr<IXMLDOMNode> node, DocumentShared& shared)
+      : node_(std::move(node)), shared_(shared) {}
 
   std::string Name() const override {
     Bstr name;
@@ -153,15 +220,11 @@ class MsXmlNode final : public IXmlNode {
   }
 
   std::unique_ptr<IXmlNode> FirstChild() const override {
-    ComPtr<IXMLDOMNode> child;
-    Check(node_->get_firstChild(child.Out()), "firstChild");
-    return Wrap(std::move(child), attributeName_);
+    return Wrap(KeptFirstChild(node_), shared_);
   }
 
   std::unique_ptr<IXmlNode> NextSibling() const override {
-    ComPtr<IXMLDOMNode> sibling;
-    Check(node_->get_nextSibling(sibling.Out()), "nextSibling");
-    return Wrap(std::move(sibling), attributeName_);
+    return Wrap(KeptNextSibling(node_), shared_);
   }
 
   bool IsTextElement() const override { return static_cast<bool>(OnlyTextChild()); }
@@ -178,40 +241,76 @@ class MsXmlNode final : public IXmlNode {
     const ComPtr<IXMLDOMElement> element = node_.As<IXMLDOMElement>(IID_IXMLDOMElement);
     if (!element) return std::nullopt;
     Variant value;
-    Check(element->getAttribute(attributeName_.For(name), value.Out()), "getAttribute");
+    Check(element->getAttribute(shared_.attributeName.For(name), value.Out()), "getAttribute");
     if (!value.IsString()) return std::nullopt;  // VT_NULL: no such attribute
     return ToAnsi(value.View());
   }
 
-  static std::unique_ptr<IXmlNode> Wrap(ComPtr<IXMLDOMNode> node, AttributeName& attributeName) {
+  bool ConversionIsLossy() const override {
+    Bstr name;
+    Check(node_->get_nodeName(name.Out()), "nodeName");
+    if (AnsiIsLossy(name.View())) return true;
+    ComPtr<IXMLDOMNamedNodeMap> attributes;
+    Check(node_->get_attributes(attributes.Out()), "attributes");
+    long count = 0;
+    if (attributes) Check(attributes->get_length(&count), "attributes length");
+    for (long i = 0; i < count; ++i) {
+      ComPtr<IXMLDOMNode> attribute;
+      Check(attributes->get_item(i, attribute.Out()), "attribute");
+      Bstr attributeName;
+      Check(attribute->get_nodeName(attributeName.Out()), "nodeName");
+      Variant value;
+      Check(attribute->get_nodeValue(value.Out()), "nodeValue");
+      if (AnsiIsLossy(attributeName.View()) || IsLossy(value)) return true;
+    }
+    const ComPtr<IXMLDOMNode> text = OnlyTextChild();
+    if (!text) return false;
+    Variant value;
+    Check(text->get_nodeValue(value.Out()), "nodeValue");
+    return IsLossy(value);
+  }
+
+  static std::unique_ptr<IXmlNode> Wrap(ComPtr<IXMLDOMNode> node, DocumentShared& shared) {
     if (!node) return nullptr;
-    return std::make_unique<MsXmlNode>(std::move(node), attributeName);
+    return std::make_unique<MsXmlNode>(std::move(node), shared);
   }
 
  private:
+  ComPtr<IXMLDOMNode> KeptFirstChild(const ComPtr<IXMLDOMNode>& node) const {
+    ComPtr<IXMLDOMNode> child;
+    Check(node->get_firstChild(child.Out()), "firstChild");
+    return Kept(std::move(child), shared_);
+  }
+
+  ComPtr<IXMLDOMNode> KeptNextSibling(const ComPtr<IXMLDOMNode>& node) const {
+    ComPtr<IXMLDOMNode> sibling;
+    Check(node->get_nextSibling(sibling.Out()), "nextSibling");
+    return Kept(std::move(sibling), shared_);
+  }
+
   ComPtr<IXMLDOMNode> OnlyTextChild() const {
     DOMNodeType type = NODE_INVALID;
     Check(node_->get_nodeType(&type), "nodeType");
     if (type != NODE_ELEMENT) return {};
-    ComPtr<IXMLDOMNode> child;
-    Check(node_->get_firstChild(child.Out()), "firstChild");
+    ComPtr<IXMLDOMNode> child = KeptFirstChild(node_);
     if (!child) return {};
     Check(child->get_nodeType(&type), "nodeType");
     if (type != NODE_TEXT) return {};
-    ComPtr<IXMLDOMNode> next;
-    Check(child->get_nextSibling(next.Out()), "nextSibling");
-    if (next) return {};
+    if (KeptNextSibling(child)) return {};
     return child;
   }
 
   ComPtr<IXMLDOMNode> node_;
   // Owned by the document, which every node refers into and outlives.
-  AttributeName& attributeName_;
+  DocumentShared& shared_;
 };
 
 class MsXmlDocument final : public IXmlDocument {
  public:
-  explicit MsXmlDocument(ComPtr<IXMLDOMDocument> document) : document_(std::move(document)) {}
+  MsXmlDocument(ComPtr<IXMLDOMDocument> document, bool mentionsSpace)
+      : document_(std::move(document)) {
+    shared_.mentionsSpace = mentionsSpace;
+  }
 
   std::optional<std::string> DocumentTypeName() const override {
     ComPtr<IXMLDOMDocumentType> type;
@@ -225,12 +324,12 @@ class MsXmlDocument final : public IXmlDocument {
   std::unique_ptr<IXmlNode> DocumentElement() const override {
     ComPtr<IXMLDOMElement> element;
     Check(document_->get_documentElement(element.Out()), "documentElement");
-    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode), attributeName_);
+    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode), shared_);
   }
 
  private:
   ComPtr<IXMLDOMDocument> document_;
-  mutable AttributeName attributeName_;
+  mutable DocumentShared shared_;
 };
 
 ComPtr<IXMLDOMDocument> CreateDocument() {
@@ -280,14 +379,14 @@ class MsXmlParser final : public IXmlParser {
   std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
                                      const XmlLimits& limits) override {
     Variant source;
-    ReadWholeFile(fileName, limits, source);
+    const bool mentionsSpace = ReadWholeFile(fileName, limits, source);
 
     EnsureComInitialized();
     ComPtr<IXMLDOMDocument> document = CreateDocument();
     Check(document->put_async(VARIANT_FALSE), "async");
     Check(document->put_validateOnParse(VARIANT_FALSE), "validateOnParse");
     Check(document->put_resolveExternals(VARIANT_FALSE), "resolveExternals");
-    Check(document->put_preserveWhiteSpace(VARIANT_FALSE), "preserveWhiteSpace");
+    Check(document->put_preserveWhiteSpace(VARIANT_TRUE), "preserveWhiteSpace");
     if (limits.maxElementDepth != 0) {
       SetProperty(document, L"MaxElementDepth", static_cast<long>(limits.maxElementDepth));
     }
@@ -299,7 +398,7 @@ class MsXmlParser final : public IXmlParser {
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT result = document->load(source.get(), &loaded);
     if (FAILED(result) || loaded != VARIANT_TRUE) throw EProgramError(ParseErrorText(document));
-    return std::make_unique<MsXmlDocument>(std::move(document));
+    return std::make_unique<MsXmlDocument>(std::move(document), mentionsSpace);
   }
 };
 

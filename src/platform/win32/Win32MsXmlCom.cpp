@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <algorithm>
+
 namespace platform::win32 {
 
 namespace {
@@ -39,6 +41,11 @@ std::string ToAnsi(std::wstring_view wide) {
   std::string ansi(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), length, nullptr, nullptr);
   return ansi;
+}
+
+bool AnsiIsLossy(std::wstring_view wide) {
+  if (std::all_of(wide.begin(), wide.end(), [](wchar_t c) { return c < 0x80; })) return false;
+  return ToWide(ToAnsi(wide)) != wide;
 }
 
 std::wstring ToWide(std::string_view ansi) {

@@ -104,6 +104,9 @@ void EnsureComInitialized();
 
 // Text between the core's ANSI code page and COM's UTF-16.
 std::string ToAnsi(std::wstring_view wide);
+// Whether ToAnsi replaces a character of `wide` by the default character or
+// approximates it by a best fit: what converts back differs.
+bool AnsiIsLossy(std::wstring_view wide);
 std::wstring ToWide(std::string_view ansi);
 
 }  // namespace platform::win32
