@@ -13,7 +13,7 @@
 #include "platform/Services.h"
 #include "shell/Main.h"
 #include "support/FailingXmlParser.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ class RunOutcome : public testing::Test {
   const std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "wf-run-outcome";
   const std::filesystem::path prefs_ = folder_ / "prefs.xml";
   const std::filesystem::path log_ = folder_ / "unattended.jsonl";
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   testsupport::FailingXmlParser parser{prefs_.string()};
 };
 

@@ -45,6 +45,7 @@ class FailingXmlParser final : public platform::IXmlParser {
     std::optional<std::string> Attribute(std::string_view name) const override {
       return inner_->Attribute(name);
     }
+    bool ConversionIsLossy() const override { return inner_->ConversionIsLossy(); }
     static std::unique_ptr<platform::IXmlNode> Wrap(std::unique_ptr<platform::IXmlNode> node) {
       if (!node) return nullptr;
       return std::make_unique<Node>(std::move(node));

@@ -11,6 +11,7 @@
 #include "platform/XmlDomTestParser.h"
 #include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
+#include "support/FailingXmlParser.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace {
@@ -311,63 +312,10 @@ TEST_F(ImportWalk, AQuotedNameIsDeQuotedAndAMissingFileReported) {
   EXPECT_EQ(text.substr(text.size() - missing.size() - 11), "Filename: " + missing + "\"");
 }
 
-// A parser whose nodes fail, as a COM call may, when an element of a chosen
-// name is asked for its name.
-class FailingParser final : public platform::IXmlParser {
- public:
-  std::unique_ptr<platform::IXmlDocument> Load(const std::string& fileName,
-                                               const platform::XmlLimits& limits) override {
-    return std::make_unique<Document>(testsupport::BuildXmlParser().Load(fileName, limits));
-  }
-
- private:
-  class Node final : public platform::IXmlNode {
-   public:
-    explicit Node(std::unique_ptr<platform::IXmlNode> inner) : inner_(std::move(inner)) {}
-    std::string Name() const override {
-      std::string name = inner_->Name();
-      if (name == "Boom") throw EProgramError("the DOM gave up");
-      return name;
-    }
-    std::unique_ptr<platform::IXmlNode> FirstChild() const override {
-      return Wrap(inner_->FirstChild());
-    }
-    std::unique_ptr<platform::IXmlNode> NextSibling() const override {
-      return Wrap(inner_->NextSibling());
-    }
-    bool IsTextElement() const override { return inner_->IsTextElement(); }
-    std::optional<std::string> ElementText() const override { return inner_->ElementText(); }
-    std::optional<std::string> Attribute(std::string_view name) const override {
-      return inner_->Attribute(name);
-    }
-    bool ConversionIsLossy() const override { return inner_->ConversionIsLossy(); }
-    static std::unique_ptr<platform::IXmlNode> Wrap(std::unique_ptr<platform::IXmlNode> node) {
-      if (!node) return nullptr;
-      return std::make_unique<Node>(std::move(node));
-    }
-
-   private:
-    std::unique_ptr<platform::IXmlNode> inner_;
-  };
-  class Document final : public platform::IXmlDocument {
-   public:
-    explicit Document(std::unique_ptr<platform::IXmlDocument> inner) : inner_(std::move(inner)) {}
-    std::optional<std::string> DocumentTypeName() const override {
-      return inner_->DocumentTypeName();
-    }
-    std::unique_ptr<platform::IXmlNode> DocumentElement() const override {
-      return Node::Wrap(inner_->DocumentElement());
-    }
-
-   private:
-    std::unique_ptr<platform::IXmlDocument> inner_;
-  };
-};
-
 // Values written before the error stay; the open key is closed on the way out
 // rather than left open, and the user gets the general failure alone.
 TEST_F(ImportWalk, AnErrorInTheMiddleKeepsWhatWasWrittenAndClosesTheKey) {
-  FailingParser parser;
+  testsupport::FailingXmlParser parser;
   store.scope->xml = &parser;
   EXPECT_FALSE(
       Import(ProductFile("<PerUserRoam>"
@@ -418,7 +366,7 @@ TEST_F(ImportWalk, TheResultSaysHowTheImportEnded) {
   }
   EXPECT_TRUE(store.ui.boxes.empty());  // the caller shows the report, not ImportPrefsFile
 
-  FailingParser parser;
+  testsupport::FailingXmlParser parser;
   store.scope->xml = &parser;
   std::ofstream(FileName(), std::ios::binary) << ProductFile(
       "<PerUserRoam><General><Boom type=\"integer\">3</Boom></General>"

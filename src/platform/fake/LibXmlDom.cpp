@@ -69,6 +69,16 @@ void DropWhitespaceText(xmlNodePtr root) {
   }
 }
 
+// A name as the file writes it when its prefix is declared.  libxml2 keeps an
+// undeclared prefix in the name itself; Wine's MSXML drops it, so "p:a" with
+// no declaration of p reads as "a" there and here alike.
+std::string QualifiedName(xmlNsPtr ns, const xmlChar* name) {
+  if (ns != nullptr && ns->prefix != nullptr) return Ansi(ns->prefix) + ":" + Ansi(name);
+  std::string local = Ansi(name);
+  if (ns == nullptr) local.erase(0, local.find(':') + 1);
+  return local;
+}
+
 class LibXmlNode final : public IXmlNode {
  public:
   explicit LibXmlNode(xmlNodePtr node) : node_(node) {}
@@ -78,11 +88,7 @@ class LibXmlNode final : public IXmlNode {
       case XML_TEXT_NODE: return "#text";
       case XML_CDATA_SECTION_NODE: return "#cdata-section";
       case XML_COMMENT_NODE: return "#comment";
-      case XML_ELEMENT_NODE:
-        if (node_->ns != nullptr && node_->ns->prefix != nullptr) {
-          return Ansi(node_->ns->prefix) + ":" + Ansi(node_->name);
-        }
-        return Ansi(node_->name);
+      case XML_ELEMENT_NODE: return QualifiedName(node_->ns, node_->name);
       default: return Ansi(node_->name);
     }
   }
@@ -104,12 +110,7 @@ class LibXmlNode final : public IXmlNode {
     if (node_->type != XML_ELEMENT_NODE) return std::nullopt;
     for (xmlAttrPtr attribute = node_->properties; attribute != nullptr;
          attribute = attribute->next) {
-      std::string qualified;
-      if (attribute->ns != nullptr && attribute->ns->prefix != nullptr) {
-        qualified = Ansi(attribute->ns->prefix) + ":";
-      }
-      qualified += Ansi(attribute->name);
-      if (qualified != name) continue;
+      if (QualifiedName(attribute->ns, attribute->name) != name) continue;
       xmlChar* value = xmlNodeListGetString(node_->doc, attribute->children, 1);
       std::string text = Ansi(value);
       xmlFree(value);
