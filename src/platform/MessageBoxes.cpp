@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "platform/UniqueHandle.h"
 
 namespace platform {
 
@@ -33,9 +33,12 @@ std::string JsonString(const std::string& utf8) {
   return out + "\"";
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
+struct StdFileTraits {
+  using Type = std::FILE*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type file) { std::fclose(file); }
 };
+using StdFile = UniqueHandle<StdFileTraits>;
 }  // namespace
 
 WindowHandle ApplicationWindow() { return applicationWindow; }
@@ -56,7 +59,7 @@ int ShowMessageBox(WindowHandle owner, const std::string& text, const std::strin
   if (logName != nullptr && *logName != '\0') {
     // An installer or agent must never hang on a modal box: answer it here.
     const int answer = (flags & mb::kTypeMask) == mb::kYesNo ? mb::kIdNo : mb::kIdOk;
-    std::unique_ptr<std::FILE, FileCloser> log(std::fopen(logName, "ab"));
+    const StdFile log(std::fopen(logName, "ab"));
     if (log) {
       IUserInterface& ui = Ui();
       const std::string line =
