@@ -11,6 +11,14 @@ namespace {
 WindowHandle applicationWindow = nullptr;
 WindowHandle mainWindow = nullptr;
 
+struct StdFileTraits {
+  using Type = std::FILE*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type file) { std::fclose(file); }
+};
+using StdFile = UniqueHandle<StdFileTraits>;
+}  // namespace
+
 std::string JsonString(const std::string& utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
@@ -32,14 +40,6 @@ std::string JsonString(const std::string& utf8) {
   }
   return out + "\"";
 }
-
-struct StdFileTraits {
-  using Type = std::FILE*;
-  static Type Invalid() { return nullptr; }
-  static void Close(Type file) { std::fclose(file); }
-};
-using StdFile = UniqueHandle<StdFileTraits>;
-}  // namespace
 
 WindowHandle ApplicationWindow() { return applicationWindow; }
 void SetApplicationWindow(WindowHandle window) { applicationWindow = window; }

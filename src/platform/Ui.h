@@ -65,6 +65,9 @@ void SetMainWindow(WindowHandle window);
 int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                    unsigned flags);
 
+// A UTF-8 text as a JSON string, quotes included.
+std::string JsonString(const std::string& utf8);
+
 // One JSON object for the unattended log, without the line end.
 std::string UnattendedLogLine(const std::string& captionUtf8, const std::string& textUtf8,
                               unsigned flags, int answer);
