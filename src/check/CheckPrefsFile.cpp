@@ -1,30 +1,16 @@
 #include "check/CheckPrefsFile.h"
 
-#include <cstdint>
-
 #include "check/CollectingUi.h"
 #include "check/WalkListener.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
+#include "platform/UniqueHandle.h"
 #include "platform/fake/FakeRegistry.h"
 #include "prefstore/ConfigCommon.h"
 #include "prefstore/PrefsLocationRtns.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace {
-
-// A build that keeps preferences in an INI file would write it: a check
-// always places values in the registry, which is in memory here.
-class RegistryLocation {
- public:
-  RegistryLocation() : saved_(PrefLocation) { PrefLocation = plRegistry; }
-  ~RegistryLocation() { PrefLocation = saved_; }
-  RegistryLocation(const RegistryLocation&) = delete;
-  RegistryLocation& operator=(const RegistryLocation&) = delete;
-
- private:
-  const std::uint8_t saved_;
-};
 
 TCheckVerdict VerdictOf(TImportVerdict verdict) {
   switch (verdict) {
@@ -56,7 +42,10 @@ TCheckReport CheckPrefsFile(const std::string& fileName) {
                    });
   services->registry = &registry;
   services->ui = &ui;
-  const RegistryLocation location;
+  // A build that keeps preferences in an INI file would write it: a check
+  // always places values in the registry, which is in memory here.
+  const platform::ScopeExit restoreLocation([saved = PrefLocation] { PrefLocation = saved; });
+  PrefLocation = plRegistry;
 
   TConfigBase store;
   const TImportResult result = ImportPrefsFile(fileName, store, &listener);

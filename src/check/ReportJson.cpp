@@ -5,32 +5,13 @@
 
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "platform/UnattendedLog.h"
 
 namespace {
 
 // An ANSI text as a JSON string in UTF-8.
 std::string Json(const std::string& ansi) {
-  const std::string utf8 = platform::Ui().AnsiToUtf8(ansi);
-  std::string out = "\"";
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (byte < 0x20) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04x", byte);
-          out += buffer;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return platform::JsonString(platform::Ui().AnsiToUtf8(ansi));
 }
 
 const char* VerdictWord(TCheckVerdict verdict) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/UniqueHandle.h"
 #include "platform/WinError.h"
 
 namespace platform {
@@ -90,42 +91,23 @@ class IRegistry {
   virtual long QueryInfoKey(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) = 0;
 };
 
-// Owns one open key and closes it through the registry that opened it.  The
-// roots are never closed.
-class UniqueRegKey {
+// Closes a key through the registry that opened it.  The roots are never
+// closed.
+struct RegKeyTraits {
+  using Type = RegKey;
+  IRegistry* registry = nullptr;
+  static RegKey Invalid() { return 0; }
+  void Close(RegKey key) const {
+    if (key != reg::kCurrentUser && key != reg::kLocalMachine) registry->CloseKey(key);
+  }
+};
+
+// Owns one open key.
+class UniqueRegKey : public UniqueHandle<RegKeyTraits> {
  public:
   UniqueRegKey() = default;
-  UniqueRegKey(IRegistry& registry, RegKey key) : registry_(&registry), key_(key) {}
-  ~UniqueRegKey() { reset(); }
-  UniqueRegKey(UniqueRegKey&& other) noexcept : registry_(other.registry_), key_(other.release()) {}
-  UniqueRegKey& operator=(UniqueRegKey&& other) noexcept {
-    if (this != &other) {
-      reset();
-      registry_ = other.registry_;
-      key_ = other.release();
-    }
-    return *this;
-  }
-  UniqueRegKey(const UniqueRegKey&) = delete;
-  UniqueRegKey& operator=(const UniqueRegKey&) = delete;
-
-  RegKey get() const { return key_; }
-  explicit operator bool() const { return key_ != 0; }
-  RegKey release() {
-    const RegKey key = key_;
-    key_ = 0;
-    return key;
-  }
-  void reset() {
-    if (key_ != 0 && key_ != reg::kCurrentUser && key_ != reg::kLocalMachine) {
-      registry_->CloseKey(key_);
-    }
-    key_ = 0;
-  }
-
- private:
-  IRegistry* registry_ = nullptr;
-  RegKey key_ = 0;
+  UniqueRegKey(IRegistry& registry, RegKey key)
+      : UniqueHandle(key, platform::RegKeyTraits{&registry}) {}
 };
 
 }  // namespace platform

@@ -2,13 +2,22 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/Ui.h"
+#include "platform/UniqueHandle.h"
 
 namespace platform {
 
 namespace {
+
+struct StdFileTraits {
+  using Type = std::FILE*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type file) { std::fclose(file); }
+};
+using StdFile = UniqueHandle<StdFileTraits>;
+
+}  // namespace
 
 std::string JsonString(const std::string& utf8) {
   std::string out = "\"";
@@ -32,12 +41,6 @@ std::string JsonString(const std::string& utf8) {
   return out + "\"";
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
 std::string UnattendedLogName() {
   const char* name = std::getenv("WRENFOLD_UNATTENDED_LOG");
   return name != nullptr ? name : "";
@@ -46,7 +49,7 @@ std::string UnattendedLogName() {
 bool AppendUnattendedLine(const std::string& line) {
   const std::string name = UnattendedLogName();
   if (name.empty()) return false;
-  std::unique_ptr<std::FILE, FileCloser> log(std::fopen(name.c_str(), "ab"));
+  const StdFile log(std::fopen(name.c_str(), "ab"));
   if (!log) return false;
   const std::string text = line + "\n";
   return std::fwrite(text.data(), 1, text.size(), log.get()) == text.size() &&

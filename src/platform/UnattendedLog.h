@@ -15,6 +15,9 @@ std::string UnattendedLogName();
 // does not run unattended or the line could not be written.
 bool AppendUnattendedLine(const std::string& line);
 
+// A UTF-8 text as a JSON string, quotes included.
+std::string JsonString(const std::string& utf8);
+
 // One box as a JSON object, without the line end.
 std::string UnattendedLogLine(const std::string& captionUtf8, const std::string& textUtf8,
                               unsigned flags, int answer);

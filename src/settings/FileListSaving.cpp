@@ -18,7 +18,7 @@ std::string FileValueName(std::size_t index) { return "file " + std::to_string(i
 template <class Write>
 void ReplaceSection(TConfigManager& manager, const std::string& section, Write write) {
   if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate, kReadOnly)) {
-    const KeyCloser closer(manager);
+    const ClosePrefOnExit closer(manager);
     manager.DeletePrefKey(section);
   }
   WithSectionKey(manager, cfgPerUserRoam, section, write);

@@ -3,22 +3,12 @@
 // close the key on every path.
 #include <string>
 
+#include "prefstore/ClosePrefOnExit.h"
 #include "settings/ConfigManager.h"
 #include "settings/SectionKeys.h"
 
 inline constexpr bool kCanCreate = true;
 inline constexpr bool kReadOnly = false;
-
-class KeyCloser {
- public:
-  explicit KeyCloser(TConfigBase& store) : store_(store) {}
-  ~KeyCloser() { store_.ClosePref(); }
-  KeyCloser(const KeyCloser&) = delete;
-  KeyCloser& operator=(const KeyCloser&) = delete;
-
- private:
-  TConfigBase& store_;
-};
 
 // A key that cannot be opened has been reported by OpenPref; the section is
 // then skipped.  `write` gets the section name for the value operations.
@@ -26,6 +16,6 @@ template <class Write>
 void WithSectionKey(TConfigManager& manager, cfgDataScope scope, const std::string& section,
                     Write write) {
   if (!manager.OpenPref(scope, SectionKeyPath(section), kCanCreate, kReadOnly)) return;
-  const KeyCloser closer(manager);
+  const ClosePrefOnExit closer(manager);
   write(section);
 }

@@ -1,31 +1,13 @@
 #include "xmlimport/PrefsImportPass.h"
 
 #include "common/Strings.h"
+#include "prefstore/ClosePrefOnExit.h"
 #include "prefstore/ProductIdentity.h"
 #include "settings/Sections.h"
 
 namespace {
 
 constexpr std::string_view kProductElementName = "Wrenfold";
-
-// ClosePref for a key that OpenPref opened, when the scope ends however it
-// ends: an error in the middle of a section must not leave the key open.
-class ClosePrefOnExit {
- public:
-  explicit ClosePrefOnExit(TConfigBase& store) : store_(store) {}
-  ~ClosePrefOnExit() {
-    try {
-      store_.ClosePref();  // reports its own failures
-    } catch (...) {
-      // Nothing may leave a destructor; the store has told the user already.
-    }
-  }
-  ClosePrefOnExit(const ClosePrefOnExit&) = delete;
-  ClosePrefOnExit& operator=(const ClosePrefOnExit&) = delete;
-
- private:
-  TConfigBase& store_;
-};
 
 }  // namespace
 

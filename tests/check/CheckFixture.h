@@ -10,14 +10,12 @@
 
 #include "check/CheckReport.h"
 #include "support/FakePlatform.h"
+#include "support/PrefsFiles.h"
 
 namespace checktest {
 
-// "<?xml...?><!DOCTYPE Wrenfold_Preferences><Wrenfold_Preferences>" + inner +
-// "</Wrenfold_Preferences>".
-std::string PrefsFile(const std::string& inner);
-// A preferences file with one product element holding `scopes`.
-std::string ProductFile(const std::string& scopes);
+using testsupport::PrefsFile;
+using testsupport::ProductFile;
 
 class CheckFixture : public testing::Test {
  protected:
@@ -26,8 +24,8 @@ class CheckFixture : public testing::Test {
 
   // Writes the file (known to the fake process as existing) and checks it.
   TCheckReport Check(const std::string& contents);
-  std::string FileName() const { return (folder_ / "prefs.xml").string(); }
-  std::string PathIn(const std::string& name) const { return (folder_ / name).string(); }
+  std::string FileName() const { return folder_.PathOf("prefs.xml"); }
+  std::string PathIn(const std::string& name) const { return folder_.PathOf(name); }
   void WriteFile(const std::string& name, const std::string& contents);
 
   // "kind@path" of each finding of a severity, in order.
@@ -36,7 +34,7 @@ class CheckFixture : public testing::Test {
   testsupport::FakePlatform env;
 
  private:
-  std::filesystem::path folder_;
+  testsupport::TestFolder folder_{"wf-check-"};
 };
 
 }  // namespace checktest

@@ -30,31 +30,13 @@ long GuardedRegistry::CreateKey(platform::RegKey parent, const std::string& subK
   return ForwardingRegistry::CreateKey(parent, subKey, access, result, created);
 }
 
-std::string PrefsFile(const std::string& inner) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!DOCTYPE Wrenfold_Preferences>\r\n"
-         "<Wrenfold_Preferences>" +
-         inner + "</Wrenfold_Preferences>\r\n";
-}
-
-std::string ProductFile(const std::string& scopes) {
-  return PrefsFile("<Wrenfold>" + scopes + "</Wrenfold>");
-}
-
 ImportFixture::ImportFixture() {
   store.scope->registry = &registry;
   store.scope->xml = &testsupport::BuildXmlParser();
-  folder_ =
-      std::filesystem::temp_directory_path() /
-      ("wf-import-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-  std::filesystem::remove_all(folder_);
-  std::filesystem::create_directories(folder_);
   CreateConfigMgr();
 }
 
-ImportFixture::~ImportFixture() {
-  FreeConfigMgr();
-  std::filesystem::remove_all(folder_);
-}
+ImportFixture::~ImportFixture() { FreeConfigMgr(); }
 
 bool ImportFixture::Import(const std::string& contents) {
   std::ofstream(FileName(), std::ios::binary) << contents;

@@ -11,6 +11,7 @@
 
 #include "platform/Registry.h"
 #include "support/FakePlatform.h"
+#include "support/PrefsFiles.h"
 #include "support/RegistryDecorators.h"
 #include "support/RegistryProbe.h"
 
@@ -35,11 +36,8 @@ class GuardedRegistry final : public testsupport::ForwardingRegistry {
   bool Denied(const std::string& subKey) const;
 };
 
-// "<?xml...?><!DOCTYPE Wrenfold_Preferences><Wrenfold_Preferences>" + inner +
-// "</Wrenfold_Preferences>".
-std::string PrefsFile(const std::string& inner);
-// A preferences file with one product element holding `scopes`.
-std::string ProductFile(const std::string& scopes);
+using testsupport::PrefsFile;
+using testsupport::ProductFile;
 
 class ImportFixture : public testing::Test {
  protected:
@@ -48,7 +46,7 @@ class ImportFixture : public testing::Test {
 
   // Writes the file and imports it; the file's name is FileName().
   bool Import(const std::string& contents);
-  std::string FileName() const { return (folder_ / "prefs.xml").string(); }
+  std::string FileName() const { return folder_.PathOf("prefs.xml"); }
 
   // A value below the product key ("" for the key itself) in either root.
   std::optional<testsupport::RegValue> User(const std::string& section, const std::string& name);
@@ -61,7 +59,7 @@ class ImportFixture : public testing::Test {
   GuardedRegistry registry{store.registry};
 
  private:
-  std::filesystem::path folder_;
+  testsupport::TestFolder folder_{"wf-import-"};
 };
 
 }  // namespace importtest

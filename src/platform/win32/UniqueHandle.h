@@ -1,40 +1,12 @@
 #pragma once
-// One small owner for every kind of Win32 handle: a traits type names the
-// handle type, its "nothing" value and how it is released.
+// The Win32 handles shared by several units, as owners of the one template.
 #include <windows.h>
 
-#include <utility>
+#include "platform/UniqueHandle.h"
 
 namespace platform::win32 {
 
-template <class Traits>
-class UniqueHandle {
- public:
-  using Type = typename Traits::Type;
-
-  UniqueHandle() = default;
-  explicit UniqueHandle(Type handle) : handle_(handle) {}
-  ~UniqueHandle() { reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) reset(other.release());
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  Type get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Traits::Invalid(); }
-
-  Type release() { return std::exchange(handle_, Traits::Invalid()); }
-  void reset(Type handle = Traits::Invalid()) {
-    const Type old = std::exchange(handle_, handle);
-    if (old != Traits::Invalid()) Traits::Close(old);
-  }
-
- private:
-  Type handle_ = Traits::Invalid();
-};
+using platform::UniqueHandle;
 
 // A handle from CreateFile, which answers INVALID_HANDLE_VALUE for none.
 struct FileHandleTraits {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/Fonts.h"
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Services.h"
 
 namespace platform::win32 {
@@ -10,20 +11,12 @@ namespace platform::win32 {
 namespace {
 
 // The screen's device context, released on every path.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
+struct ScreenDcTraits {
+  using Type = HDC;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type dc) { ReleaseDC(nullptr, dc); }
 };
+using ScreenDc = UniqueHandle<ScreenDcTraits>;
 
 constexpr int kPointsPerInch = 72;
 constexpr int kFallbackPixelsPerInch = 96;
@@ -36,7 +29,7 @@ class Win32Fonts final : public IFontProvider {
     LOGFONTA logFont{};
     if (font == nullptr || GetObjectA(font, sizeof logFont, &logFont) == 0) return {};
 
-    const ScreenDc screen;
+    const ScreenDc screen(GetDC(nullptr));
     int pixelsPerInch = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     if (pixelsPerInch <= 0) pixelsPerInch = kFallbackPixelsPerInch;
 
