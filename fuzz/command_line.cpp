@@ -4,10 +4,10 @@
 #include <string>
 
 #include "shell/Main.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   env.process.commandLine.assign(reinterpret_cast<const char*>(data), size);
   RunProgram();
   return 0;

@@ -8,7 +8,7 @@
 
 #include "platform/fake/LibXmlDom.h"
 #include "settings/ConfigManager.h"
-#include "support/FakeStore.h"
+#include "support/FakePlatform.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(file, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-  testsupport::FakeStore env;
+  testsupport::FakePlatform env;
   env.scope->xml = &platform::fake::LibXmlParser();
   CreateConfigMgr();
   ImportPrefsXML(file);

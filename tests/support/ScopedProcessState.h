@@ -7,19 +7,38 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "prefstore/PrefsLocationRtns.h"
 #include "settings/ConfigManager.h"
 
 namespace testsupport {
 
 class ScopedProcessState {
  public:
-  ScopedProcessState();
-  ~ScopedProcessState();
+  ScopedProcessState()
+      : hooks_(UpwardHooks()),
+        prefLocation_(PrefLocation),
+        eventLogFileName_(EventLogFileName),
+        eventLogTimeFormat_(EventLogTimeFormat),
+        applicationWindow_(platform::ApplicationWindow()),
+        mainWindow_(platform::MainWindow()),
+        configMgr_(std::move(ConfigMgr)) {}
+  ~ScopedProcessState() {
+    ConfigMgr = std::move(configMgr_);
+    platform::SetMainWindow(mainWindow_);
+    platform::SetApplicationWindow(applicationWindow_);
+    EventLogTimeFormat = eventLogTimeFormat_;
+    EventLogFileName = eventLogFileName_;
+    PrefLocation = prefLocation_;
+    UpwardHooks() = hooks_;
+    ResetDateTimeLocale();
+  }
   ScopedProcessState(const ScopedProcessState&) = delete;
   ScopedProcessState& operator=(const ScopedProcessState&) = delete;
 
