@@ -56,7 +56,12 @@ DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs) {
 }
 
 ProgramResult RunWrenfold(const std::string& arguments, const std::string& workingDirectory) {
-  const std::string log = ScratchFolder("unattended") + "boxes.jsonl";
+  // A log of its own per run: under load Wine may not yet have let go of the
+  // last run's file when the scratch folder is emptied, and its lines would
+  // count as this run's.
+  static unsigned runs = 0;
+  const std::string log =
+      ScratchFolder("unattended") + "boxes-" + std::to_string(++runs) + ".jsonl";
   SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", log.c_str());
 
   STARTUPINFOA startup{};
