@@ -3,8 +3,11 @@
 #include <string>
 
 #include "ImportEndToEnd.h"
+#include "support/PrefsFiles.h"
 
 namespace {
+
+using testsupport::Repeat;
 
 using namespace importe2e;
 
@@ -19,13 +22,6 @@ const std::string kMarkerAndEmptySecret =
     "[HKEY_CURRENT_USER\\Software\\Orlavex\\Wrenfold 4\\General]\n"
     "\"Retype\"=dword:00000001\n"
     "\"Secret\"=\"\"\n\n";
-
-std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  out.reserve(text.size() * static_cast<std::size_t>(times));
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
 
 TEST_F(ImportEndToEnd, AnEntityBombIsRefused) {
   std::string subset = " [<!ENTITY l0 \"lol\">";

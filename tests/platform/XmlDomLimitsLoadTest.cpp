@@ -8,8 +8,11 @@
 
 #include "platform/Error.h"
 #include "platform/XmlDomTestParser.h"
+#include "support/PrefsFiles.h"
 
 namespace {
+
+using testsupport::Repeat;
 
 namespace fs = std::filesystem;
 using platform::IXmlDocument;
@@ -20,13 +23,6 @@ const std::string kParameterEntities =
     "files do not use.";
 const std::string kTooLarge =
     "The entity references in the file expand to more than 1048576 characters.";
-
-std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  out.reserve(text.size() * static_cast<std::size_t>(times));
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
 
 std::string Prefs(const std::string& subset, const std::string& general) {
   return "<!DOCTYPE Wrenfold_Preferences" + subset +

@@ -6,8 +6,11 @@
 
 #include "platform/Error.h"
 #include "platform/XmlDomLimits.h"
+#include "support/PrefsFiles.h"
 
 namespace {
+
+using testsupport::Repeat;
 
 using platform::XmlLimits;
 
@@ -35,12 +38,6 @@ std::string Outcome(std::string_view bytes, const XmlLimits& limits) {
     return text;
   }
   return kFine;
-}
-
-std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
 }
 
 std::string Utf16(const std::string& ascii, bool bigEndian, bool byteOrderMark = true) {

@@ -14,6 +14,13 @@ std::string ProductFile(const std::string& scopes) {
   return PrefsFile("<Wrenfold>" + scopes + "</Wrenfold>");
 }
 
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  out.reserve(text.size() * static_cast<std::size_t>(times));
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 TestFolder::TestFolder(const std::string& prefix)
     : folder_(std::filesystem::temp_directory_path() /
               (prefix + testing::UnitTest::GetInstance()->current_test_info()->name())) {
