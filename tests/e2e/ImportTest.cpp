@@ -1,6 +1,8 @@
 // The whole program importing preferences files into Wine's registry, read
 // back with the registry API and `reg export` (which lists values by name).
 #include "ImportEndToEnd.h"
+#include "platform/win32/Win32Services.h"
+#include "support/RegistryProbe.h"
 
 namespace {
 
@@ -167,25 +169,16 @@ TEST_F(ImportEndToEnd, StringsKeepTheirEdges) {
   EXPECT_EQ(result.exitCode, 0u);
   EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
 
-  HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\General").c_str(), 0,
-                          KEY_READ, &key),
-            ERROR_SUCCESS);
   const std::pair<const char*, std::string> expected[] = {
       {"Lines", "line1\nline2\n"}, {"Trailing", "a "}, {"Leading", " x"},
       {"Indented", "\n  x"},       {"Blank", ""},
   };
   for (const auto& [name, text] : expected) {
-    char stored[64] = {};
-    DWORD type = 0;
-    DWORD size = sizeof stored;
-    EXPECT_EQ(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(stored), &size),
-              ERROR_SUCCESS)
+    EXPECT_EQ(testsupport::ReadRegValue(platform::win32::Registry(), platform::reg::kCurrentUser,
+                                        std::string(kProductKey) + "\\General", name),
+              testsupport::StringValue(text))
         << name;
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
-    EXPECT_EQ(std::string(stored), text) << name;
   }
-  RegCloseKey(key);
 }
 
 }  // namespace
