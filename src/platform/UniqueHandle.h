@@ -3,6 +3,7 @@
 // work that must run when a scope ends.  A traits type names the handle type,
 // its "nothing" value and how a handle is released; traits that carry state
 // (the registry a key came from) travel with the handle.
+#include <type_traits>
 #include <utility>
 
 namespace platform {
@@ -31,6 +32,13 @@ class UniqueHandle : private Traits {
 
   Type get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::Invalid(); }
+  // Calls through a handle that is a pointer to an object (a COM interface).
+  Type operator->() const requires std::is_class_v<std::remove_pointer_t<Type>> { return handle_; }
+  // For an out parameter: what is held is released first.
+  Type* Out() {
+    reset();
+    return &handle_;
+  }
 
   Type release() { return std::exchange(handle_, Traits::Invalid()); }
   void reset(Type handle = Traits::Invalid()) {

@@ -38,6 +38,21 @@ TEST(UniqueHandle, EachHandleIsReleasedOnceByTheTraitsItCameWith) {
   EXPECT_EQ(second, std::vector<int>{2});
 }
 
+// COM and the registry hand out a handle through an out parameter, often into
+// an owner that still holds the previous one.
+TEST(UniqueHandle, AnOutParameterReleasesWhatWasHeldAndOwnsWhatIsWritten) {
+  std::vector<int> released;
+  {
+    Owner a(4, {&released});
+    int* slot = a.Out();
+    EXPECT_EQ(released, std::vector<int>{4});
+    EXPECT_EQ(*slot, LoggingTraits::Invalid());
+    *slot = 5;
+    EXPECT_EQ(a.get(), 5);
+  }
+  EXPECT_EQ(released, (std::vector<int>{4, 5}));
+}
+
 TEST(ScopeExit, RunsWhenTheScopeIsLeftByAnError) {
   int runs = 0;
   EXPECT_THROW(

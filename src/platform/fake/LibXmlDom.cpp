@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "platform/Error.h"
+#include "platform/UniqueHandle.h"
 #include "platform/XmlDomLimits.h"
 #include "platform/fake/Cp1252.h"
 
@@ -45,6 +46,22 @@ bool IsWhitespaceOnly(const xmlChar* text) {
     if (*text != ' ' && *text != '\t' && *text != '\r' && *text != '\n') return false;
   }
   return true;
+}
+
+template <class T, void (*Free)(T*)>
+struct LibXmlTraits {
+  using Type = T*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type object) { Free(object); }
+};
+void FreeString(xmlChar* text) { xmlFree(text); }
+using XmlString = UniqueHandle<LibXmlTraits<xmlChar, FreeString>>;
+using XmlDocument = UniqueHandle<LibXmlTraits<xmlDoc, xmlFreeDoc>>;
+using XmlContext = UniqueHandle<LibXmlTraits<xmlParserCtxt, xmlFreeParserCtxt>>;
+
+// An attribute's value with its references expanded.
+XmlString AttributeValue(xmlAttrPtr attribute) {
+  return XmlString(xmlNodeListGetString(attribute->doc, attribute->children, 1));
 }
 
 // preserveWhiteSpace off: text nodes of whitespace alone are not in the tree,
@@ -111,10 +128,7 @@ class LibXmlNode final : public IXmlNode {
     for (xmlAttrPtr attribute = node_->properties; attribute != nullptr;
          attribute = attribute->next) {
       if (QualifiedName(attribute->ns, attribute->name) != name) continue;
-      xmlChar* value = xmlNodeListGetString(node_->doc, attribute->children, 1);
-      std::string text = Ansi(value);
-      xmlFree(value);
-      return text;
+      return Ansi(AttributeValue(attribute).get());
     }
     return std::nullopt;
   }
@@ -128,10 +142,7 @@ class LibXmlNode final : public IXmlNode {
       for (xmlAttrPtr attribute = node_->properties; attribute != nullptr;
            attribute = attribute->next) {
         if (IsLossy(attribute->name)) return true;
-        xmlChar* value = xmlNodeListGetString(node_->doc, attribute->children, 1);
-        const bool lossy = IsLossy(value);
-        xmlFree(value);
-        if (lossy) return true;
+        if (IsLossy(AttributeValue(attribute).get())) return true;
       }
     }
     const xmlNodePtr text = OnlyTextChild();
@@ -154,16 +165,9 @@ class LibXmlNode final : public IXmlNode {
   xmlNodePtr node_;
 };
 
-struct DocFree {
-  void operator()(xmlDocPtr doc) const { xmlFreeDoc(doc); }
-};
-struct ContextFree {
-  void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
-};
-
 class LibXmlDocument final : public IXmlDocument {
  public:
-  explicit LibXmlDocument(std::unique_ptr<xmlDoc, DocFree> doc) : doc_(std::move(doc)) {}
+  explicit LibXmlDocument(XmlDocument doc) : doc_(std::move(doc)) {}
 
   std::optional<std::string> DocumentTypeName() const override {
     const xmlDtdPtr dtd = xmlGetIntSubset(doc_.get());
@@ -176,7 +180,7 @@ class LibXmlDocument final : public IXmlDocument {
   }
 
  private:
-  std::unique_ptr<xmlDoc, DocFree> doc_;
+  XmlDocument doc_;
 };
 
 std::string ReadWholeFile(const std::string& fileName, const XmlLimits& limits) {
@@ -214,7 +218,7 @@ class LibXml2Parser final : public IXmlParser {
     }
 
     InitializeOnce();
-    std::unique_ptr<xmlParserCtxt, ContextFree> context(xmlNewParserCtxt());
+    const XmlContext context(xmlNewParserCtxt());
     if (!context) throw EProgramError("Not enough memory to read the file.");
     // An entity reference stays a node of its own, as MSXML keeps it, and an
     // external one is therefore never loaded.  XML_PARSE_HUGE stays off, so
@@ -223,8 +227,8 @@ class LibXml2Parser final : public IXmlParser {
     // gives them; the limit check has counted them at every element.
     const int options =
         XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_DTDATTR;
-    std::unique_ptr<xmlDoc, DocFree> doc(xmlCtxtReadMemory(
-        context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+    XmlDocument doc(xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()),
+                                      nullptr, nullptr, options));
     if (!doc || !context->wellFormed) throw EProgramError(ErrorText(context.get()));
     if (xmlDocGetRootElement(doc.get()) == nullptr)
       throw EProgramError("The file has no root element.");

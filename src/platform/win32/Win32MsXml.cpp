@@ -14,6 +14,7 @@
 #include "platform/XmlDom.h"
 #include "platform/XmlDomLimits.h"
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32MsXmlCom.h"
 #include "platform/win32/Win32Services.h"
 
@@ -52,22 +53,22 @@ std::string SystemErrorText(DWORD error) {
   return text.empty() ? "Error " + std::to_string(error) + "." : WithoutLineEnd(text);
 }
 
-// SafeArrayAccessData for as long as the bytes are in use.
-class ArrayData {
- public:
-  explicit ArrayData(SAFEARRAY* array) : array_(array) {
-    Check(SafeArrayAccessData(array_, &data_), "SafeArrayAccessData");
-  }
-  ~ArrayData() { SafeArrayUnaccessData(array_); }
-  ArrayData(const ArrayData&) = delete;
-  ArrayData& operator=(const ArrayData&) = delete;
-
-  char* get() const { return static_cast<char*>(data_); }
-
- private:
-  SAFEARRAY* array_;
-  void* data_ = nullptr;
+// SafeArrayAccessData for as long as the bytes are in use.  The array, not
+// its data, is the handle: an empty array may have no data yet is locked.
+struct ArrayAccessTraits {
+  using Type = SAFEARRAY*;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type array) { SafeArrayUnaccessData(array); }
 };
+using ArrayAccess = UniqueHandle<ArrayAccessTraits>;
+
+// The bytes of `array`, in place for as long as `access` holds the array.
+char* AccessBytes(SAFEARRAY* array, ArrayAccess& access) {
+  void* data = nullptr;
+  Check(SafeArrayAccessData(array, &data), "SafeArrayAccessData");
+  access.reset(array);
+  return static_cast<char*>(data);
+}
 
 // A byte array of `count` bytes, owned by `owner`.
 SAFEARRAY* NewByteArray(ULONG count, Variant& owner) {
@@ -110,26 +111,29 @@ bool ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant
   bool mentionsSpace = false;
   ULONG done = 0;
   {
-    const ArrayData bytes(array);
+    ArrayAccess access;
+    char* const bytes = AccessBytes(array, access);
     while (done < total) {
       DWORD read = 0;
       const DWORD chunk = std::min<ULONG>(total - done, 1u << 24);
-      if (!ReadFile(file.get(), bytes.get() + done, chunk, &read, nullptr)) {
+      if (!ReadFile(file.get(), bytes + done, chunk, &read, nullptr)) {
         throw EProgramError(SystemErrorText(GetLastError()));
       }
       if (read == 0) break;  // the file shrank meanwhile
       done += read;
     }
-    CheckXmlLimits(std::string_view(bytes.get(), done), limits);
-    mentionsSpace = MentionsSpace(std::string_view(bytes.get(), done));
+    CheckXmlLimits(std::string_view(bytes, done), limits);
+    mentionsSpace = MentionsSpace(std::string_view(bytes, done));
     if (done == total) return mentionsSpace;
   }
   // The file shrank meanwhile: the parser gets what was read and checked.
   Variant shorter;
   {
-    const ArrayData from(array);
-    const ArrayData to(NewByteArray(done, shorter));
-    if (done != 0) std::memcpy(to.get(), from.get(), done);
+    ArrayAccess fromAccess;
+    ArrayAccess toAccess;
+    const char* const from = AccessBytes(array, fromAccess);
+    char* const to = AccessBytes(NewByteArray(done, shorter), toAccess);
+    if (done != 0) std::memcpy(to, from, done);
   }
   std::swap(source.get(), shorter.get());
   return mentionsSpace;
@@ -143,7 +147,7 @@ class AttributeName {
   BSTR For(std::string_view name) {
     if (bstr_.get() == nullptr || name != name_) {
       name_.assign(name);
-      bstr_.Assign(ToWide(name));
+      bstr_.reset(AllocBstr(ToWide(name)));
     }
     return bstr_.get();
   }
@@ -181,7 +185,7 @@ bool IsDroppedWhitespace(const ComPtr<IXMLDOMNode>& node, DocumentShared& shared
   ComPtr<IXMLDOMNode> parent;
   Check(node->get_parentNode(parent.Out()), "parentNode");
   while (parent) {
-    const ComPtr<IXMLDOMElement> element = parent.As<IXMLDOMElement>(IID_IXMLDOMElement);
+    const ComPtr<IXMLDOMElement> element = As<IXMLDOMElement>(parent, IID_IXMLDOMElement);
     if (!element) break;
     Variant space;
     Check(element->getAttribute(shared.attributeName.For("xml:space"), space.Out()),
@@ -216,7 +220,7 @@ class MsXmlNode final : public IXmlNode {
   std::string Name() const override {
     Bstr name;
     Check(node_->get_nodeName(name.Out()), "nodeName");
-    return ToAnsi(name.View());
+    return ToAnsi(View(name.get()));
   }
 
   std::unique_ptr<IXmlNode> FirstChild() const override {
@@ -238,7 +242,7 @@ class MsXmlNode final : public IXmlNode {
   }
 
   std::optional<std::string> Attribute(std::string_view name) const override {
-    const ComPtr<IXMLDOMElement> element = node_.As<IXMLDOMElement>(IID_IXMLDOMElement);
+    const ComPtr<IXMLDOMElement> element = As<IXMLDOMElement>(node_, IID_IXMLDOMElement);
     if (!element) return std::nullopt;
     Variant value;
     Check(element->getAttribute(shared_.attributeName.For(name), value.Out()), "getAttribute");
@@ -249,7 +253,7 @@ class MsXmlNode final : public IXmlNode {
   bool ConversionIsLossy() const override {
     Bstr name;
     Check(node_->get_nodeName(name.Out()), "nodeName");
-    if (AnsiIsLossy(name.View())) return true;
+    if (AnsiIsLossy(View(name.get()))) return true;
     // Wine fails to hand out the attributes of an element in a default
     // namespace one by one; such an element's attributes are left unasked
     // rather than failing the walk, which reads them by name alone.
@@ -266,7 +270,7 @@ class MsXmlNode final : public IXmlNode {
       Check(attribute->get_nodeName(attributeName.Out()), "nodeName");
       Variant value;
       Check(attribute->get_nodeValue(value.Out()), "nodeValue");
-      if (AnsiIsLossy(attributeName.View()) || IsLossy(value)) return true;
+      if (AnsiIsLossy(View(attributeName.get())) || IsLossy(value)) return true;
     }
     const ComPtr<IXMLDOMNode> text = OnlyTextChild();
     if (!text) return false;
@@ -323,13 +327,13 @@ class MsXmlDocument final : public IXmlDocument {
     if (!type) return std::nullopt;
     Bstr name;
     Check(type->get_name(name.Out()), "doctype name");
-    return ToAnsi(name.View());
+    return ToAnsi(View(name.get()));
   }
 
   std::unique_ptr<IXmlNode> DocumentElement() const override {
     ComPtr<IXMLDOMElement> element;
     Check(document_->get_documentElement(element.Out()), "documentElement");
-    return MsXmlNode::Wrap(element.As<IXMLDOMNode>(IID_IXMLDOMNode), shared_);
+    return MsXmlNode::Wrap(As<IXMLDOMNode>(element, IID_IXMLDOMNode), shared_);
   }
 
  private:
@@ -351,9 +355,9 @@ ComPtr<IXMLDOMDocument> CreateDocument() {
 }
 
 void SetProperty(const ComPtr<IXMLDOMDocument>& document, const wchar_t* name, long value) {
-  const ComPtr<IXMLDOMDocument2> document2 = document.As<IXMLDOMDocument2>(kIidDomDocument2);
+  const ComPtr<IXMLDOMDocument2> document2 = As<IXMLDOMDocument2>(document, kIidDomDocument2);
   if (!document2) return;
-  const Bstr property(name);
+  const Bstr property(AllocBstr(name));
   Variant variant;
   variant.get().vt = VT_I4;
   variant.get().lVal = value;
@@ -367,7 +371,7 @@ std::string ParseErrorText(const ComPtr<IXMLDOMDocument>& document) {
   if (FAILED(document->get_parseError(error.Out())) || !error) return "The file is not valid XML.";
   Bstr reason;
   error->get_reason(reason.Out());
-  std::string text = WithoutLineEnd(ToAnsi(reason.View()));
+  std::string text = WithoutLineEnd(ToAnsi(View(reason.get())));
   if (text.empty()) text = "The file is not valid XML.";
   long line = 0;
   long position = 0;

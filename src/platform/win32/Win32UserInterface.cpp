@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Ui.h"
+#include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32Services.h"
 
 namespace platform::win32 {
@@ -27,15 +28,6 @@ bool RegisterClassOnce(const char* name, WNDPROC procedure) {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = name;
   return RegisterClassA(&windowClass) != 0;
-}
-
-std::wstring ToWide(std::string_view ansi) {
-  if (ansi.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-  return wide;
 }
 
 class Win32UserInterface final : public IUserInterface {

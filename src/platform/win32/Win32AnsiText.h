@@ -1,0 +1,15 @@
+#pragma once
+// Text between the core's ANSI code page and the UTF-16 of COM and the wide
+// Win32 calls.
+#include <string>
+#include <string_view>
+
+namespace platform::win32 {
+
+std::string ToAnsi(std::wstring_view wide);
+std::wstring ToWide(std::string_view ansi);
+// Whether ToAnsi replaces a character of `wide` by the default character or
+// approximates it by a best fit: what converts back differs.
+bool AnsiIsLossy(std::wstring_view wide);
+
+}  // namespace platform::win32
