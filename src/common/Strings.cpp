@@ -16,12 +16,6 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
-std::string TrimRight(std::string_view text) {
-  std::size_t last = text.size();
-  while (last > 0 && IsBlankOrControl(text[last - 1])) --last;
-  return std::string(text.substr(0, last));
-}
-
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;

@@ -5,7 +5,6 @@
 // Removes blanks and control characters (everything up to and including ' ',
 // and DEL) from both ends.
 std::string Trim(std::string_view text);
-std::string TrimRight(std::string_view text);
 
 // A value that begins with a double quote becomes the quoted text: the
 // characters up to the closing quote, each doubled quote standing for one;

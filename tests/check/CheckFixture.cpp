@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "check/CheckPrefsFile.h"
-#include "platform/XmlDomTestParser.h"
+#include "support/XmlDomTestParser.h"
 
 namespace checktest {
 

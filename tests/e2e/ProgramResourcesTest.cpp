@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platform/XmlDom.h"
-#include "platform/XmlDomTestParser.h"
 #include "support/ProgramRun.h"
+#include "support/XmlDomTestParser.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/Error.h"
-#include "platform/XmlDomTestParser.h"
+#include "support/XmlDomTestParser.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "platform/Error.h"
-#include "platform/XmlDomTestParser.h"
 #include "support/PrefsFiles.h"
+#include "support/XmlDomTestParser.h"
 
 namespace {
 

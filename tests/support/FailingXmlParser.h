@@ -11,7 +11,7 @@
 
 #include "platform/Error.h"
 #include "platform/XmlDom.h"
-#include "platform/XmlDomTestParser.h"
+#include "support/XmlDomTestParser.h"
 
 namespace testsupport {
 

@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "platform/XmlDomTestParser.h"
 #include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
+#include "support/XmlDomTestParser.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace importtest {

@@ -8,10 +8,10 @@
 #include "ImportFixture.h"
 #include "platform/Error.h"
 #include "platform/Services.h"
-#include "platform/XmlDomTestParser.h"
 #include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
 #include "support/FailingXmlParser.h"
+#include "support/XmlDomTestParser.h"
 #include "xmlimport/ImpExpRegXML.h"
 
 namespace {

@@ -100,14 +100,6 @@ std::string ToLower(std::string_view text) {
   return out;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (ToLower(a[i]) != ToLower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string ToUtf8(std::string_view text) {
   std::string out;
   for (unsigned char c : text) {

@@ -9,7 +9,6 @@ char ToUpper(char c);
 char ToLower(char c);
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 std::string ToUtf8(std::string_view text);
 // UTF-8 into the code page as WideCharToMultiByte(CP_ACP, 0, ...) converts
 // it under Wine: a character the page lacks becomes its best fit or "?", one
