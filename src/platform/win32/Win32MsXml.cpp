@@ -79,12 +79,6 @@ SAFEARRAY* NewByteArray(ULONG count, Variant& owner) {
   return array;
 }
 
-// The whole file as the byte array that the parser loads, its size checked
-// before any of it is read and its content before the parser sees it.  The
-// parser gets these bytes rather than the file's name, so it has no location
-// to resolve anything against and reads exactly what was checked.  The file
-// is read straight into the array: a second copy would add the file's size to
-// the peak memory of the load.
 // Whether the file names xml:space anywhere, in any encoding a file may be in:
 // one byte per letter or UTF-16 of either byte order.
 bool MentionsSpace(std::string_view bytes) {
@@ -93,6 +87,12 @@ bool MentionsSpace(std::string_view bytes) {
          bytes.find("x\0m\0l\0:\0s\0p\0a\0c\0e"sv) != std::string_view::npos;
 }
 
+// The whole file as the byte array that the parser loads, its size checked
+// before any of it is read and its content before the parser sees it.  The
+// parser gets these bytes rather than the file's name, so it has no location
+// to resolve anything against and reads exactly what was checked.  The file
+// is read straight into the array: a second copy would add the file's size to
+// the peak memory of the load.
 // Returns whether the file names xml:space (see MentionsSpace).
 bool ReadWholeFile(const std::string& fileName, const XmlLimits& limits, Variant& source) {
   const FileHandle file(CreateFileA(fileName.c_str(), GENERIC_READ,
