@@ -46,6 +46,9 @@ class IFileSystem {
   // failure that carries no code of its own.
   virtual std::uint32_t LastError() = 0;
   virtual void Sleep(unsigned milliseconds) = 0;
+  // OutputDebugStringA: the text to whatever debugger listens; the last place
+  // a line can go when no file takes it.
+  virtual void WriteDebugOutput(const std::string& text) = 0;
 };
 
 }  // namespace platform

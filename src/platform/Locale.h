@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// A local date and time, SYSTEMTIME-shaped (month 1-12, day 1-31).
+// A date and time, SYSTEMTIME-shaped (month 1-12, day 1-31); local unless
+// said otherwise.
 struct LocalDateTime {
   int year = 0;
   int month = 0;
@@ -46,6 +47,8 @@ class ILocale {
   virtual std::string EraName(const LocalDateTime& when) = 0;
   // GetLocalTime.
   virtual LocalDateTime Now() = 0;
+  // GetSystemTime: the same clock in UTC.
+  virtual LocalDateTime UtcNow() = 0;
 };
 
 }  // namespace platform

@@ -23,12 +23,12 @@ int ShowMessageBox(WindowHandle owner, const std::string& text, const std::strin
   if (!UnattendedLogName().empty()) {
     // An installer or agent must never hang on a modal box: answer it here.
     const int answer = (flags & mb::kTypeMask) == mb::kYesNo ? mb::kIdNo : mb::kIdOk;
+    // Nobody may be there to answer: a log that cannot be written sends the
+    // line elsewhere, never to the screen.
     IUserInterface& ui = Ui();
-    if (AppendUnattendedLine(
-            UnattendedLogLine(ui.AnsiToUtf8(caption), ui.AnsiToUtf8(text), flags, answer))) {
-      return answer;
-    }
-    // A log that cannot be written must not swallow the report: show the box.
+    AppendUnattendedLine(
+        UnattendedLogLine(ui.AnsiToUtf8(caption), ui.AnsiToUtf8(text), flags, answer));
+    return answer;
   }
   return Ui().ShowBox(owner, text, caption, flags);
 }

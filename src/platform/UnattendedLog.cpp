@@ -4,20 +4,8 @@
 #include <cstdlib>
 
 #include "platform/Ui.h"
-#include "platform/UniqueHandle.h"
 
 namespace platform {
-
-namespace {
-
-struct StdFileTraits {
-  using Type = std::FILE*;
-  static Type Invalid() { return nullptr; }
-  static void Close(Type file) { std::fclose(file); }
-};
-using StdFile = UniqueHandle<StdFileTraits>;
-
-}  // namespace
 
 std::string JsonString(const std::string& utf8) {
   std::string out = "\"";
@@ -46,16 +34,6 @@ std::string UnattendedLogName() {
   return name != nullptr ? name : "";
 }
 
-bool AppendUnattendedLine(const std::string& line) {
-  const std::string name = UnattendedLogName();
-  if (name.empty()) return false;
-  const StdFile log(std::fopen(name.c_str(), "ab"));
-  if (!log) return false;
-  const std::string text = line + "\n";
-  return std::fwrite(text.data(), 1, text.size(), log.get()) == text.size() &&
-         std::fflush(log.get()) == 0;
-}
-
 std::string UnattendedLogLine(const std::string& captionUtf8, const std::string& textUtf8,
                               unsigned flags, int answer) {
   return "{\"caption\":" + JsonString(captionUtf8) + ",\"text\":" + JsonString(textUtf8) +
@@ -63,10 +41,13 @@ std::string UnattendedLogLine(const std::string& captionUtf8, const std::string&
          (answer == mb::kIdNo ? "IDNO" : "IDOK") + "\"}";
 }
 
-std::string UnattendedOutcomeLine(const std::string& outcome, const std::string& fileUtf8,
-                                  std::size_t values, unsigned reports) {
-  return "{\"outcome\":" + JsonString(outcome) + ",\"file\":" + JsonString(fileUtf8) +
-         ",\"values\":" + std::to_string(values) + ",\"reports\":" + std::to_string(reports) + "}";
+std::string UnattendedOutcomeLine(const UnattendedOutcome& record) {
+  return "{\"outcome\":" + JsonString(record.outcome) + ",\"file\":" + JsonString(record.file) +
+         ",\"values\":" + std::to_string(record.values) +
+         ",\"reports\":" + std::to_string(record.reports) +
+         ",\"skipped\":" + std::to_string(record.skipped) +
+         ",\"version\":" + JsonString(record.version) + ",\"time\":" + JsonString(record.time) +
+         "}";
 }
 
 }  // namespace platform

@@ -28,12 +28,6 @@ bool HasFolderPart(const std::string& name) {
   return name.find_first_of("\\:") != std::string::npos;
 }
 
-class TValueCounter final : public IImportObserver {
- public:
-  std::size_t count = 0;
-  void ValuePassed(const TImportedValue&) override { ++count; }
-};
-
 }  // namespace
 
 void TMainWin::ProcessParam(const std::string& argument) {
@@ -96,13 +90,14 @@ void TMainWin::FormDestroy() { FreeConfigMgr(); }
 TRunOutcome RunImport(const std::string& fileName) {
   TRunOutcome outcome{TRunOutcomeKind::kFileNotFound, fileName};
   if (!platform::Process().FileExists(fileName)) return outcome;
-  // Hearing a value copies it; only the unattended log wants the count.
-  TValueCounter counter;
+  // Hearing a value copies it; only the unattended log wants the counts.
+  TOutcomeCounter counter;
   const bool counting = !platform::UnattendedLogName().empty();
   TImportVerdict verdict = TImportVerdict::kImported;
   ImportPrefsXML(fileName, counting ? &counter : nullptr, &verdict);
   outcome.kind = OutcomeOfImport(verdict);
-  outcome.values = counter.count;
+  outcome.values = counter.Values();
+  outcome.skipped = counter.Skipped();
   return outcome;
 }
 

@@ -27,6 +27,11 @@ struct Env {
   std::string root;  // ends with a backslash
   std::function<std::string(const std::string&)> read;
   std::shared_ptr<void> keepAlive;
+  // Sets or clears the read-only attribute of an existing file.
+  std::function<void(const std::string&, bool)> setReadOnly;
+  // Wine run by root writes read-only files: the attribute is Unix
+  // permissions there, which root passes.
+  bool rootMayWriteReadOnly = false;
 };
 
 struct Implementation {
@@ -38,13 +43,20 @@ Env FakeEnv() {
   auto fake = std::make_shared<platform::fake::FakeFileSystem>();
   fake->AddFolder("C:\\Scratch");
   return {fake.get(), "C:\\Scratch\\", [fake](const std::string& p) { return fake->Contents(p); },
-          fake};
+          fake, [fake](const std::string& p, bool readOnly) { fake->SetReadOnly(p, readOnly); }};
 }
 
 #ifdef _WIN32
 Env RealEnv() {
-  return {&platform::win32::FileSystem(), testsupport::ScratchFolder("filesystem"),
-          testsupport::ReadFile, nullptr};
+  return {&platform::win32::FileSystem(),
+          testsupport::ScratchFolder("filesystem"),
+          testsupport::ReadFile,
+          nullptr,
+          [](const std::string& p, bool readOnly) {
+            SetFileAttributesA(p.c_str(),
+                               readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+          },
+          true};
 }
 #endif
 
@@ -92,6 +104,22 @@ TEST_P(FileSystemConformance, AppendFailsWithoutItsFolderOrOnAFolder) {
   platform::AppendOpenResult onFolder = fs.OpenForAppend(env.root + "folder");
   EXPECT_FALSE(onFolder.file);
   EXPECT_EQ(onFolder.error, kAccessDenied);
+}
+
+TEST_P(FileSystemConformance, AReadOnlyFileRefusesAppending) {
+  const std::string file = env.root + "read-only.txt";
+  ASSERT_EQ(Append(file, "kept"), kSuccess);
+  env.setReadOnly(file, true);
+  platform::AppendOpenResult open = fs.OpenForAppend(file);
+  if (open.file && env.rootMayWriteReadOnly) {
+    open.file.reset();
+    env.setReadOnly(file, false);
+    GTEST_SKIP() << "this account writes read-only files (Wine run by root)";
+  }
+  EXPECT_FALSE(open.file);
+  EXPECT_EQ(open.error, kAccessDenied);
+  env.setReadOnly(file, false);
+  EXPECT_EQ(env.read(file), "kept");
 }
 
 TEST_P(FileSystemConformance, MakeDirectoryOneLevelAtATime) {

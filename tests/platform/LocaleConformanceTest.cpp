@@ -2,6 +2,8 @@
 // Wine runs with here, so under Wine the two must agree item by item.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "platform/Locale.h"
 #include "platform/fake/FakeLocale.h"
 #ifdef _WIN32
@@ -50,6 +52,15 @@ TEST(Win32Locale, NowIsAPlausibleLocalTime) {
   EXPECT_TRUE(now.day >= 1 && now.day <= 31);
   EXPECT_TRUE(now.hour >= 0 && now.hour <= 23);
   EXPECT_TRUE(now.millisecond >= 0 && now.millisecond <= 999);
+}
+
+TEST(Win32Locale, UtcNowIsTheUtcClock) {
+  using namespace std::chrono;
+  const platform::LocalDateTime utc = platform::win32::Locale().UtcNow();
+  const sys_seconds read = sys_days{year{utc.year} / utc.month / utc.day} + hours{utc.hour} +
+                           minutes{utc.minute} + seconds{utc.second};
+  const sys_seconds clock = floor<seconds>(system_clock::now());
+  EXPECT_LE(abs(clock - read), seconds{2});
 }
 #endif
 

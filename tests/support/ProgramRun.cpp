@@ -17,22 +17,22 @@ struct HandleCloser {
   }
 };
 
+}  // namespace
+
 std::string TempFolder() {
   char buffer[MAX_PATH + 1];
   const DWORD length = GetTempPathA(sizeof buffer, buffer);
   return std::string(buffer, length);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> LogLines(const std::string& path) {
   std::vector<std::string> lines;
-  std::istringstream in(text);
+  std::istringstream in(ReadFile(path));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty()) lines.push_back(line);
   }
   return lines;
 }
-
-}  // namespace
 
 DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs) {
   STARTUPINFOA startup{};
@@ -55,6 +55,36 @@ DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs) {
   return exitCode;
 }
 
+DWORD RunWrenfoldLoggingTo(const std::string& log, const std::string& arguments, DWORD timeoutMs,
+                           DWORD* elapsedMs, const std::string& workingDirectory) {
+  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", log.c_str());
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::string line = std::string("\"") + WF_PROGRAM_PATH + "\" " + arguments;
+  const ULONGLONG start = GetTickCount64();
+  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
+                                      &startup, &info);
+  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", nullptr);
+  if (!started) {
+    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
+    return ~0u;
+  }
+  HandleCloser process{info.hProcess};
+  HandleCloser thread{info.hThread};
+  DWORD exitCode = ~0u;
+  if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    TerminateProcess(info.hProcess, 1);
+    ADD_FAILURE() << "RegisterWrenfold.exe did not end within " << timeoutMs
+                  << " ms: " << arguments;
+  } else {
+    GetExitCodeProcess(info.hProcess, &exitCode);
+  }
+  if (elapsedMs != nullptr) *elapsedMs = static_cast<DWORD>(GetTickCount64() - start);
+  return exitCode;
+}
+
 ProgramResult RunWrenfold(const std::string& arguments, const std::string& workingDirectory) {
   // A log of its own per run: under load Wine may not yet have let go of the
   // last run's file when the scratch folder is emptied, and its lines would
@@ -62,30 +92,9 @@ ProgramResult RunWrenfold(const std::string& arguments, const std::string& worki
   static unsigned runs = 0;
   const std::string log =
       ScratchFolder("unattended") + "boxes-" + std::to_string(++runs) + ".jsonl";
-  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", log.c_str());
-
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  std::string line = std::string("\"") + WF_PROGRAM_PATH + "\" " + arguments;
   ProgramResult result;
-  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                      workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
-                                      &startup, &info);
-  SetEnvironmentVariableA("WRENFOLD_UNATTENDED_LOG", nullptr);
-  if (!started) {
-    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
-    result.exitCode = ~0u;
-    return result;
-  }
-  HandleCloser process{info.hProcess};
-  HandleCloser thread{info.hThread};
-  if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
-    TerminateProcess(info.hProcess, 1);
-    ADD_FAILURE() << "RegisterWrenfold.exe did not end: " << arguments;
-  }
-  GetExitCodeProcess(info.hProcess, &result.exitCode);
-  result.boxes = Lines(ReadFile(log));
+  result.exitCode = RunWrenfoldLoggingTo(log, arguments, 60000, nullptr, workingDirectory);
+  result.boxes = LogLines(log);
   if (!result.boxes.empty() && result.boxes.back().rfind("{\"outcome\":", 0) == 0) {
     result.outcome = result.boxes.back();
     result.boxes.pop_back();

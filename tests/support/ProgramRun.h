@@ -21,6 +21,19 @@ struct ProgramResult {
 // from `workingDirectory` when given; fails the test on a hang (60 s).
 ProgramResult RunWrenfold(const std::string& arguments, const std::string& workingDirectory = "");
 
+// Runs the program unattended with `log` as its log, and fails the test when
+// it has not ended after `timeoutMs`; the exit code (~0u when it did not
+// start or end), and in `elapsedMs` how long it ran.
+DWORD RunWrenfoldLoggingTo(const std::string& log, const std::string& arguments,
+                           DWORD timeoutMs = 60000, DWORD* elapsedMs = nullptr,
+                           const std::string& workingDirectory = "");
+
+// A log's lines without their line ends; empty lines are left out.
+std::vector<std::string> LogLines(const std::string& path);
+
+// The temporary folder, with its trailing backslash.
+std::string TempFolder();
+
 // Runs any command line and returns its exit code (~0u when it cannot start).
 DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs = 60000);
 

@@ -3,7 +3,8 @@
 // test and put back afterwards: the installed services, the upward hooks, the
 // preference location, the event log's file name and time picture, the two
 // window handles and the settings manager ConfigMgr, which is moved aside.
-// The program-start date-time locale is forgotten at the end.
+// The program-start date-time locale and the unattended log's failed files
+// are forgotten at the end.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "platform/UnattendedLog.h"
 #include "prefstore/PrefsLocationRtns.h"
 #include "settings/ConfigManager.h"
 
@@ -38,6 +40,7 @@ class ScopedProcessState {
     PrefLocation = prefLocation_;
     UpwardHooks() = hooks_;
     ResetDateTimeLocale();
+    platform::ForgetFailedUnattendedFiles();
   }
   ScopedProcessState(const ScopedProcessState&) = delete;
   ScopedProcessState& operator=(const ScopedProcessState&) = delete;

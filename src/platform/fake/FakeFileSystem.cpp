@@ -93,6 +93,15 @@ void FakeFileSystem::HoldAgainstWriters(const std::string& path, unsigned millis
   heldUntil_[Key(path)] = elapsedMs + milliseconds;
 }
 
+void FakeFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
+  files[Key(path)];
+  if (readOnly) {
+    readOnly_.insert(Key(path));
+  } else {
+    readOnly_.erase(Key(path));
+  }
+}
+
 std::string FakeFileSystem::Contents(const std::string& path) const {
   const auto found = files.find(Key(path));
   return found == files.end() ? std::string() : found->second;
@@ -107,6 +116,7 @@ AppendOpenResult FakeFileSystem::OpenForAppend(const std::string& path) {
     return {nullptr, winerr::kSharingViolation};
   }
   if (directories.count(Parent(key)) == 0) return {nullptr, winerr::kPathNotFound};
+  if (readOnly_.count(key) != 0) return {nullptr, winerr::kAccessDenied};
   files[key];
   openPaths_.insert(key);
   ++openFiles;

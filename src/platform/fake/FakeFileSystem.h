@@ -33,12 +33,17 @@ class FakeFileSystem final : public IFileSystem {
   // Files open right now, and opens that succeeded in all.
   int openFiles = 0;
   int opens = 0;
+  // What was written to the debugger's output, one entry per call.
+  std::vector<std::string> debugOutput;
 
   // The folder and every missing folder above it.
   void AddFolder(const std::string& path);
   // Another writer holds the file for this long on the fake clock: opens for
   // appending fail with a sharing violation until then.
   void HoldAgainstWriters(const std::string& path, unsigned milliseconds);
+  // The file exists, with or without the read-only attribute; opens of a
+  // read-only file for appending are refused with access denied.
+  void SetReadOnly(const std::string& path, bool readOnly);
   // The file's contents; empty when it does not exist.
   std::string Contents(const std::string& path) const;
 
@@ -48,11 +53,13 @@ class FakeFileSystem final : public IFileSystem {
   std::string ErrorMessage(std::uint32_t code) override;
   std::uint32_t LastError() override { return lastError; }
   void Sleep(unsigned milliseconds) override;
+  void WriteDebugOutput(const std::string& text) override { debugOutput.push_back(text); }
 
  private:
   class File;
   std::set<std::string, NoCase> openPaths_;
   std::map<std::string, unsigned, NoCase> heldUntil_;
+  std::set<std::string, NoCase> readOnly_;
 };
 
 }  // namespace platform::fake

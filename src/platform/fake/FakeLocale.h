@@ -15,10 +15,12 @@ class FakeLocale final : public ILocale {
   std::map<unsigned, std::string> items;
   std::string eraName = "AD";
   LocalDateTime now{2024, 3, 5, 13, 2, 3, 4};
+  LocalDateTime utcNow{2024, 3, 5, 12, 2, 3, 4};
 
   std::string Info(unsigned item) override;
   std::string EraName(const LocalDateTime&) override { return eraName; }
   LocalDateTime Now() override { return now; }
+  LocalDateTime UtcNow() override { return utcNow; }
 };
 
 }  // namespace platform::fake

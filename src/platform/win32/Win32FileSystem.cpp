@@ -65,6 +65,8 @@ class Win32FileSystem final : public IFileSystem {
   std::uint32_t LastError() override { return GetLastError(); }
 
   void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }
+
+  void WriteDebugOutput(const std::string& text) override { OutputDebugStringA(text.c_str()); }
 };
 
 }  // namespace

@@ -9,6 +9,11 @@ namespace platform::win32 {
 
 namespace {
 
+LocalDateTime FromSystemTime(const SYSTEMTIME& time) {
+  return {time.wYear,   time.wMonth,  time.wDay,         time.wHour,
+          time.wMinute, time.wSecond, time.wMilliseconds};
+}
+
 class Win32Locale final : public ILocale {
  public:
   std::string Info(unsigned item) override {
@@ -33,8 +38,13 @@ class Win32Locale final : public ILocale {
   LocalDateTime Now() override {
     SYSTEMTIME time{};
     GetLocalTime(&time);
-    return {time.wYear,   time.wMonth,  time.wDay,         time.wHour,
-            time.wMinute, time.wSecond, time.wMilliseconds};
+    return FromSystemTime(time);
+  }
+
+  LocalDateTime UtcNow() override {
+    SYSTEMTIME time{};
+    GetSystemTime(&time);
+    return FromSystemTime(time);
   }
 };
 
