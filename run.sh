@@ -7,7 +7,9 @@
 #                            checks a preferences file (Linux paths) with
 #                            CheckWrenfoldPrefs.exe, which writes nothing;
 #                            its exit status is this script's
+# Relative Linux paths are taken from the folder the script is called from.
 set -uo pipefail
+CALLER="$(pwd)"
 ROOT="$(cd "$(dirname "$0")" && pwd)"
 cd "$ROOT"
 . tools/packages.sh
@@ -28,8 +30,14 @@ export LANG=en_US.UTF-8
 trap 'tools/wine.sh stop' EXIT
 tools/wine.sh server
 
+# A Linux path in Wine's form; a relative one is taken from the caller's folder.
 windows_path() {
-  wine winepath -w "$(realpath -m "$1")" 2>/dev/null | tr -d '\r'
+  local path=$1
+  case "$path" in
+    /*) ;;
+    *) path="$CALLER/$path" ;;
+  esac
+  wine winepath -w "$(realpath -m "$path")" 2>/dev/null | tr -d '\r'
 }
 
 if [ "${1:-}" = "check" ]; then
@@ -73,8 +81,9 @@ import json, sys
 for line in open(sys.argv[1], encoding="utf-8"):
     box = json.loads(line)
     if "outcome" in box:
-        print("--- outcome: %s %s (%d values, %d message boxes)"
-              % (box["outcome"], box["file"], box["values"], box["reports"]))
+        print("--- outcome: %s %s (%d values, %d skipped, %d message boxes; version %s, %s)"
+              % (box["outcome"], box["file"], box["values"], box["skipped"], box["reports"],
+                 box["version"], box["time"]))
         continue
     print("--- message box: %s (answered %s)" % (box["caption"], box["answer"]))
     print(box["text"].replace("\r\n", "\n"))

@@ -39,9 +39,11 @@ run_preset() {
 trap 'tools/wine.sh stop' EXIT
 trap 'exit 130' INT TERM
 
-# The release archive, built once from the windows build: exactly these files.
+# The release archive, built once from the windows build: exactly these files, and
+# SHA256SUMS naming every other one with its right sum.
+release_files=(ADMIN.md CheckWrenfoldPrefs.exe RegisterWrenfold.exe SHA256SUMS Wrenfold-Preferences.xml)
 run_package() {
-  local version archive listed expected
+  local version archive listed expected unpacked summed problem=""
   version="$(sed -n 's/^project(RegisterWrenfold VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
   archive="build/windows/RegisterWrenfold-$version-win64.zip"
   rm -f "$archive"
@@ -50,14 +52,27 @@ run_package() {
     return 1
   fi
   listed="$(python3 -c 'import sys, zipfile; print("\n".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$archive")"
-  expected="$(printf '%s\n' CheckWrenfoldPrefs.exe README.md RegisterWrenfold.exe Wrenfold-Preferences.xml)"
+  expected="$(printf '%s\n' "${release_files[@]}" | LC_ALL=C sort)"
   if [ "$listed" != "$expected" ]; then
     echo "$archive holds:" >&2
     echo "$listed" >&2
     summaries+=("[package] FAILED: $archive does not hold exactly: $(echo $expected)")
     return 1
   fi
-  summaries+=("[package] $archive: $(echo $listed)")
+  unpacked="$(mktemp -d)"
+  python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$archive" "$unpacked"
+  summed="$(sed 's/^[0-9a-f]\{64\}  //' "$unpacked/SHA256SUMS" | LC_ALL=C sort)"
+  if [ "$summed" != "$(grep -vx SHA256SUMS <<<"$expected")" ]; then
+    problem="SHA256SUMS does not name exactly the other files: $(echo $summed)"
+  elif ! (cd "$unpacked" && sha256sum --check --strict --quiet SHA256SUMS); then
+    problem="a sum in SHA256SUMS is wrong"
+  fi
+  rm -rf "$unpacked"
+  if [ -n "$problem" ]; then
+    summaries+=("[package] FAILED: $archive: $problem")
+    return 1
+  fi
+  summaries+=("[package] $archive: $(echo $listed); sums verified")
 }
 
 run_preset host || status=1

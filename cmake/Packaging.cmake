@@ -1,13 +1,30 @@
 # The release archive: `cmake --build --preset windows --target package` gives
-# RegisterWrenfold-<version>-win64.zip, the two programs with the README and
-# the example file at its top, as an administrator unpacks it onto a share.
+# RegisterWrenfold-<version>-win64.zip, the programs with the administrators'
+# guide, the example file and their checksums at its top, as an administrator
+# unpacks it onto a share.
 if(NOT WIN32)
   return()
 endif()
 
-install(TARGETS RegisterWrenfold CheckWrenfoldPrefs RUNTIME DESTINATION .)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/examples/Wrenfold-Preferences.xml
-        DESTINATION .)
+# What the archive holds; SHA256SUMS covers each of them.
+set(wf_release_programs RegisterWrenfold CheckWrenfoldPrefs)
+set(wf_release_documents ${CMAKE_SOURCE_DIR}/ADMIN.md
+                         ${CMAKE_SOURCE_DIR}/examples/Wrenfold-Preferences.xml)
+
+install(TARGETS ${wf_release_programs} RUNTIME DESTINATION .)
+install(FILES ${wf_release_documents} DESTINATION .)
+
+set(wf_release_names)
+foreach(program IN LISTS wf_release_programs)
+  list(APPEND wf_release_names "$<TARGET_FILE_NAME:${program}>")
+endforeach()
+foreach(document IN LISTS wf_release_documents)
+  get_filename_component(name "${document}" NAME)
+  list(APPEND wf_release_names "${name}")
+endforeach()
+# Last, so that it sums the programs as stripped.
+install(CODE "set(WF_RELEASE_NAMES \"${wf_release_names}\")
+include(\"${CMAKE_CURRENT_LIST_DIR}/ReleaseChecksums.cmake\")")
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME RegisterWrenfold)
