@@ -24,8 +24,19 @@ struct XmlLimits {
   // Elements nested in elements, the document element counting as 1.
   std::uint32_t maxElementDepth = 0;
   // Characters that entity references, and attribute defaults declared in
-  // the file, may expand to in total.
+  // the file, may expand to in total; every reference and every copy of a
+  // default counts at least one, however short its text.
   std::uint64_t maxEntityExpansion = 0;
+  // Attributes of one element: written, copied from a default or declaring a
+  // namespace.  Parsers look for a duplicate among those before each one.
+  std::uint32_t maxAttributesPerElement = 0;
+  // Nodes of the whole document: elements, attributes, text runs, entity
+  // references, comments, CDATA sections and processing instructions.
+  std::uint64_t maxNodes = 0;
+  // Pieces of one attribute value, one text or one entity's text: the runs of
+  // plain text and the entity references between them, which the parser
+  // joins again on every read.
+  std::uint32_t maxPiecesPerText = 0;
 };
 
 // One node of a loaded document.  A node refers into its document and must not

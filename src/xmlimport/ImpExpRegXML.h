@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/XmlDom.h"
 #include "prefstore/ConfigCommon.h"
 #include "xmlimport/ImportObserver.h"
 
@@ -18,6 +19,10 @@ struct TImportResult {
   // when the import has nothing to report.
   std::string report;
 };
+
+// The bounds a preferences file is loaded under: far above any real file,
+// low enough that no file within them keeps the parser busy for long.
+platform::XmlLimits PrefsFileLimits();
 
 // The import without its message box: loads and checks the file and writes
 // its values into `store`, telling `observer` (when not null) each value just
