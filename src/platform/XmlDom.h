@@ -12,6 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "platform/Error.h"
 
 namespace platform {
 
@@ -37,6 +40,26 @@ struct XmlLimits {
   // plain text and the entity references between them, which the parser
   // joins again on every read.
   std::uint32_t maxPiecesPerText = 0;
+};
+
+// Where a file stops being well-formed XML, and why; line 0 when unknown.
+// Lines and columns count from 1, columns in characters.
+struct XmlParseFault {
+  std::uint32_t line = 0;
+  std::uint32_t column = 0;
+  std::string reason;
+};
+
+// What a load raises for a file that is not well-formed: the text for the
+// user, as the parser gives it, and the fault as far as it is known.
+class EXmlParseError : public EProgramError {
+ public:
+  EXmlParseError(const std::string& message, XmlParseFault fault)
+      : EProgramError(message), fault_(std::move(fault)) {}
+  const XmlParseFault& Fault() const { return fault_; }
+
+ private:
+  XmlParseFault fault_;
 };
 
 // One node of a loaded document.  A node refers into its document and must not
@@ -83,7 +106,8 @@ class IXmlParser {
   virtual ~IXmlParser() = default;
 
   // Reads and parses a file.  Raises EProgramError with a text for the user
-  // when the file cannot be read, is not well-formed or breaks a limit.
+  // when the file cannot be read or breaks a limit, EXmlParseError when it is
+  // not well-formed.
   virtual std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
                                              const XmlLimits& limits) = 0;
 };

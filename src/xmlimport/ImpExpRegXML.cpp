@@ -98,15 +98,19 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
     if (offending) {
       return {TImportVerdict::kForeign,
               "This configuration file belongs to " + ForeignProductName(*offending) +
-                  "\r\nand is not compatible with " + std::string(kProductName) + "."};
+                  "\r\nand is not compatible with " + std::string(kProductName) + ".",
+              {}};
     }
 
     walking = true;
     TPrefsImportPass(store, observer).ReadDocumentElement(*root);
     return {};
+  } catch (const platform::EXmlParseError& error) {
+    return {TImportVerdict::kRejected, FailureReport(error.what(), name), error.Fault()};
   } catch (const std::exception& error) {
     return {walking ? TImportVerdict::kFailed : TImportVerdict::kRejected,
-            FailureReport(error.what(), name)};
+            FailureReport(error.what(), name),
+            {}};
   }
 }
 
@@ -117,7 +121,8 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
   } else {
     result = {TImportVerdict::kRejected,
-              FailureReport("The settings manager does not exist.", DeQuote(fileName))};
+              FailureReport("The settings manager does not exist.", DeQuote(fileName)),
+              {}};
   }
   if (!result.report.empty()) ShowImportReport(result.report);
   if (verdict != nullptr) *verdict = result.verdict;

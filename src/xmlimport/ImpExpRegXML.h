@@ -18,6 +18,8 @@ struct TImportResult {
   // The text of the import's own report, as its message box shows it; empty
   // when the import has nothing to report.
   std::string report;
+  // Where the parser found the file not well-formed; line 0 otherwise.
+  platform::XmlParseFault fault;
 };
 
 // The bounds a preferences file is loaded under: far above any real file,

@@ -213,4 +213,32 @@ TEST_F(XmlDomLimitsLoad, EncodingsReadAlike) {
   }
 }
 
+// A file that is not well-formed: the parser's text for the user, and the
+// place of the fault on both builds (MSXML under Wine gives none itself).
+TEST_F(XmlDomLimitsLoad, AFaultHasItsPlace) {
+  struct Malformed {
+    const char* name;
+    std::string bytes;
+    std::uint32_t line;
+  };
+  const Malformed cases[] = {
+      {"tags that do not match", "<?xml version=\"1.0\"?>\r\n<a>\r\n  <b>x</c>\r\n</a>", 3},
+      {"an attribute written twice", "<a>\n\n <v type='1' type='2'/></a>", 3},
+      {"a bare ampersand", "<a>\nTom & Jerry</a>", 2},
+  };
+  for (const Malformed& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path file = folder_ / "test.xml";
+    std::ofstream(file, std::ios::binary) << c.bytes;
+    try {
+      testsupport::BuildXmlParser().Load(file.string(), PrefsFileLimits());
+      ADD_FAILURE() << "loaded";
+    } catch (const platform::EXmlParseError& error) {
+      EXPECT_EQ(error.Fault().line, c.line);
+      EXPECT_GT(error.Fault().column, 0u);
+      EXPECT_FALSE(error.Fault().reason.empty());
+    }
+  }
+}
+
 }  // namespace
