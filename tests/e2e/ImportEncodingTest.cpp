@@ -1,6 +1,7 @@
 // The character encodings a preferences file may be written in: those the
 // program's parser reads are imported, the others refused with their name;
-// and the checker's verdict is the program's either way.
+// and the checker's verdict is the program's either way.  A file that is not
+// well-formed: the checker says where.
 #include <string>
 
 #include "ImportEndToEnd.h"
@@ -78,6 +79,23 @@ TEST_F(ImportEndToEnd, EncodingsTheParserRefusesAreRefusedByName) {
                        "\"windows-1252\"");
   ExpectNothingWritten();
   EXPECT_EQ(CheckerVerdict(folder_ + "encoded.xml"), TCheckVerdict::kRejected);
+}
+
+// The program's message keeps the parser's own text, which under Wine says
+// only "error"; the checker places the fault itself.
+TEST_F(ImportEndToEnd, TheCheckerPlacesAFaultTheParserDoesNot) {
+  const std::string file = Declared("UTF-8", "x</Txt>");
+  const auto result = ImportFile(file, "broken.xml");
+  ExpectGeneralFailure(result, "broken.xml", "error");
+  ExpectNothingWritten();
+
+  platform::ScopedServices services;
+  platform::win32::InstallServices();
+  const TCheckReport report = CheckPrefsFile(folder_ + "broken.xml");
+  EXPECT_EQ(report.verdict, TCheckVerdict::kRejected);
+  EXPECT_EQ(report.fault.line, 3u);
+  EXPECT_EQ(report.fault.column, 76u);
+  EXPECT_EQ(report.fault.reason, "the end tag </Txt> does not close the element <Text>");
 }
 
 }  // namespace

@@ -194,6 +194,8 @@ TEST_F(XmlDomLimitsLoad, EncodingsReadAlike) {
       {"ISO-8859-15, euro", file("ISO-8859-15", "\xA4"), "\x80"},
       {"GBK, a euro of one byte and a pair", file("GBK", "x\x80y\x81\x5D"), "x\x80y?"},
       {"UTF-16 declaring UTF-8", utf16(file("UTF-8", "caf\xE9"), true), "caf\xE9"},
+      {"a UTF-8 mark, declaring windows-1252", "\xEF\xBB\xBF" + file("windows-1252", "caf\xE9"),
+       "caf\xE9"},
       {"UTF-16 declaring UTF16, no mark", utf16(file("UTF16", "caf\xE9"), false), "caf\xE9"},
   };
   for (const Read& c : cases) {
