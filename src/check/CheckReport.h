@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/XmlDom.h"
 #include "xmlimport/ImportObserver.h"
 
 enum class TCheckVerdict {
@@ -48,6 +49,9 @@ struct TCheckReport {
   TCheckVerdict verdict = TCheckVerdict::kImported;
   // The text of the program's own message box; empty when it shows none.
   std::string report;
+  // Where the parser found the file not well-formed, and why; line 0 when it
+  // is well-formed or the place is not known.
+  platform::XmlParseFault fault;
   std::vector<TCheckedKey> keys;
   std::vector<TFinding> findings;
 

@@ -55,8 +55,12 @@ std::string KeyFields(const TImportedKey& key) {
 void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)
       << ",\"verdict\":" << Json(VerdictWord(report.verdict))
-      << ",\"report\":" << Json(report.report) << ",\"values\":" << report.ValueCount()
-      << ",\"keys\":" << report.keys.size() << "}\n";
+      << ",\"report\":" << Json(report.report);
+  if (report.fault.line > 0) {
+    out << ",\"line\":" << report.fault.line << ",\"column\":" << report.fault.column
+        << ",\"reason\":" << Json(report.fault.reason);
+  }
+  out << ",\"values\":" << report.ValueCount() << ",\"keys\":" << report.keys.size() << "}\n";
   for (const TCheckedKey& key : report.keys) {
     out << "{\"record\":\"key\"," << KeyFields(key.key) << "}\n";
     for (const TCheckedValue& value : key.values) {

@@ -90,6 +90,10 @@ void WriteTextReport(const TCheckReport& report, std::ostream& out) {
   out << "File: " << Utf8(report.fileName) << "\n";
   out << "Verdict: " << VerdictLine(report) << "\n";
   if (!report.report.empty()) WriteIndented(report.report, "    ", out);
+  if (report.fault.line > 0) {
+    out << "    at line " << report.fault.line << ", column " << report.fault.column
+        << (report.fault.reason.empty() ? "" : ": " + Utf8(report.fault.reason)) << "\n";
+  }
 
   if (!report.keys.empty()) out << "\nValues, key by key (scope, key below the product key):\n";
   for (const TCheckedKey& key : report.keys) {

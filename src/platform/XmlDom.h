@@ -12,6 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "platform/Error.h"
 
 namespace platform {
 
@@ -24,8 +27,39 @@ struct XmlLimits {
   // Elements nested in elements, the document element counting as 1.
   std::uint32_t maxElementDepth = 0;
   // Characters that entity references, and attribute defaults declared in
-  // the file, may expand to in total.
+  // the file, may expand to in total; every reference and every copy of a
+  // default counts at least one, however short its text.
   std::uint64_t maxEntityExpansion = 0;
+  // Attributes of one element: written, copied from a default or declaring a
+  // namespace.  Parsers look for a duplicate among those before each one.
+  std::uint32_t maxAttributesPerElement = 0;
+  // Nodes of the whole document: elements, attributes, text runs, entity
+  // references, comments, CDATA sections and processing instructions.
+  std::uint64_t maxNodes = 0;
+  // Pieces of one attribute value, one text or one entity's text: the runs of
+  // plain text and the entity references between them, which the parser
+  // joins again on every read.
+  std::uint32_t maxPiecesPerText = 0;
+};
+
+// Where a file stops being well-formed XML, and why; line 0 when unknown.
+// Lines and columns count from 1, columns in characters.
+struct XmlParseFault {
+  std::uint32_t line = 0;
+  std::uint32_t column = 0;
+  std::string reason;
+};
+
+// What a load raises for a file that is not well-formed: the text for the
+// user, as the parser gives it, and the fault as far as it is known.
+class EXmlParseError : public EProgramError {
+ public:
+  EXmlParseError(const std::string& message, XmlParseFault fault)
+      : EProgramError(message), fault_(std::move(fault)) {}
+  const XmlParseFault& Fault() const { return fault_; }
+
+ private:
+  XmlParseFault fault_;
 };
 
 // One node of a loaded document.  A node refers into its document and must not
@@ -72,7 +106,8 @@ class IXmlParser {
   virtual ~IXmlParser() = default;
 
   // Reads and parses a file.  Raises EProgramError with a text for the user
-  // when the file cannot be read, is not well-formed or breaks a limit.
+  // when the file cannot be read or breaks a limit, EXmlParseError when it is
+  // not well-formed.
   virtual std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
                                              const XmlLimits& limits) = 0;
 };

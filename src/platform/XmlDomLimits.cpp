@@ -1,6 +1,7 @@
 #include "platform/XmlDomLimits.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -28,8 +29,15 @@ bool EndsName(char c) {
 // The parsers expand these to their one character whatever the file declares,
 // so a reference to one adds no more than a character reference does: the
 // character stands in the file itself, and the file's size bounds how many.
+// Neither splits the text it stands in.
 bool IsPredefined(std::string_view name) {
   return name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot";
+}
+
+// A reference the parser keeps as a node of its own, between the runs of
+// text around it: any named one but the predefined five.
+bool IsEntityReference(std::string_view name) {
+  return !name.empty() && name[0] != '#' && !IsPredefined(name);
 }
 
 [[noreturn]] void RefuseParameterEntities() {
@@ -102,15 +110,24 @@ class LimitScan {
     Cursor c{text};
     while (!c.AtEnd()) {
       if (c.Peek() == '&') {
-        AddExpansion(Reference(c));
-      } else if (c.Peek() != '<') {
+        ContentReference(c);
+        continue;
+      }
+      if (c.Peek() != '<') {
+        ContinueText();
         ++c.at;
-      } else if (c.StartsWith("<!--")) {
+        continue;
+      }
+      EndText();
+      if (c.StartsWith("<!--")) {
+        AddNodes(1);
         c.at += 4;
         c.SkipPast("-->");
       } else if (c.StartsWith("<![CDATA[")) {
+        AddNodes(1);
         c.SkipPast("]]>");
       } else if (c.StartsWith("<?")) {
+        AddNodes(1);
         c.SkipPast("?>");
       } else if (c.StartsWith("<!DOCTYPE")) {
         c.at += 9;
@@ -124,6 +141,7 @@ class LimitScan {
         StartTag(c);
       }
     }
+    EndText();
   }
 
  private:
@@ -133,6 +151,20 @@ class LimitScan {
     bool visiting = false;
     bool sized = false;
     std::uint64_t size = 0;
+  };
+
+  // What the parser copies into each start tag of an element from the
+  // attribute-list declarations: how many attributes, and what they expand to.
+  struct Defaults {
+    std::uint32_t count = 0;
+    std::uint64_t expansion = 0;
+  };
+
+  // What one attribute value, or an entity's text, holds: the pieces the
+  // parser keeps it in and what its references expand to.
+  struct TextCost {
+    std::uint32_t pieces = 0;
+    std::uint64_t expansion = 0;
   };
 
   [[noreturn]] static void ThrowNested() {
@@ -151,13 +183,67 @@ class LimitScan {
     }
   }
 
+  void AddNodes(std::uint64_t count) {
+    nodes_ += count;
+    if (limits_.maxNodes != 0 && nodes_ > limits_.maxNodes) {
+      throw EProgramError("The file holds more than " + std::to_string(limits_.maxNodes) +
+                          " elements, attributes, texts and other nodes.");
+    }
+  }
+
+  void CheckPieces(std::uint32_t pieces) const {
+    if (limits_.maxPiecesPerText != 0 && pieces > limits_.maxPiecesPerText) {
+      throw EProgramError(
+          "An attribute value, text or entity in the file is split into more "
+          "than " +
+          std::to_string(limits_.maxPiecesPerText) + " pieces by entity references.");
+    }
+  }
+
+  // A character of content text: it starts a run unless one is going on.
+  void ContinueText() {
+    if (inRun_) return;
+    inRun_ = true;
+    AddTextPiece();
+  }
+
+  void AddTextPiece() {
+    CheckPieces(++textPieces_);
+    AddNodes(1);
+  }
+
+  void EndText() {
+    inRun_ = false;
+    textPieces_ = 0;
+  }
+
+  // At "&" in content.
+  void ContentReference(Cursor& c) {
+    const std::optional<std::string_view> name = EntityReferenceAt(c);
+    if (!name) {
+      ContinueText();  // text to the parser, or its error
+      return;
+    }
+    AddExpansion(ReferenceSize(*name, 0));
+    inRun_ = false;
+    AddTextPiece();
+  }
+
   void StartTag(Cursor& c) {
     ++c.at;
     const std::string_view name = c.Name();
+    AddNodes(1);
+    std::uint64_t attributes = 0;
     while (!c.AtEnd()) {
       const char ch = c.Peek();
       if (ch == '"' || ch == '\'') {
-        AttributeValue(c);
+        // Each attribute has one value, and a quote outside one is the
+        // parser's error: counting values counts attributes.
+        CheckAttributes(++attributes);
+        const TextCost value = Text(c.Quoted(), 0);
+        CheckPieces(value.pieces);
+        AddNodes(1 + value.pieces);
+        AddExpansion(value.expansion);
       } else if (ch == '<') {
         return;  // not well-formed: the parser says so
       } else if (ch == '>') {
@@ -166,7 +252,12 @@ class LimitScan {
         Nest();
         if (empty) --depth_;
         const auto defaults = defaultsPerElement_.find(name);
-        if (defaults != defaultsPerElement_.end()) AddExpansion(defaults->second);
+        if (defaults != defaultsPerElement_.end()) {
+          attributes += defaults->second.count;
+          AddNodes(defaults->second.count);
+          AddExpansion(defaults->second.expansion);
+        }
+        CheckAttributes(attributes);
         return;
       } else {
         ++c.at;
@@ -174,14 +265,12 @@ class LimitScan {
     }
   }
 
-  void AttributeValue(Cursor& c) {
-    Cursor value{c.Quoted()};
-    while (!value.AtEnd()) {
-      if (value.Peek() == '&') {
-        AddExpansion(Reference(value));
-      } else {
-        ++value.at;
-      }
+  void CheckAttributes(std::uint64_t attributes) const {
+    if (limits_.maxAttributesPerElement != 0 && attributes > limits_.maxAttributesPerElement) {
+      throw EProgramError("An element in the file has more than " +
+                          std::to_string(limits_.maxAttributesPerElement) +
+                          " attributes, counting those it gets from attribute-list declarations "
+                          "and its namespace declarations.");
     }
   }
 
@@ -193,22 +282,67 @@ class LimitScan {
     }
   }
 
-  // At "&": moves past the reference and gives what it expands to.
-  std::uint64_t Reference(Cursor& c) {
-    ++c.at;
-    if (!c.AtEnd() && c.Peek() == '#') return 0;  // a character reference
+  // At "&": moves past the reference that starts here and gives its name
+  // when the parser keeps it as a node; otherwise (a character reference, a
+  // predefined entity, a stray "&") moves past the "&" alone, which the
+  // parser reads as text or refuses.
+  static std::optional<std::string_view> EntityReferenceAt(Cursor& c) {
+    const std::size_t start = ++c.at;
+    if (!c.AtEnd() && c.Peek() == '#') return std::nullopt;
     const std::string_view name = c.Name();
-    if (c.AtEnd() || c.Peek() != ';') return 0;
+    if (c.AtEnd() || c.Peek() != ';' || !IsEntityReference(name)) {
+      c.at = start;
+      return std::nullopt;
+    }
     ++c.at;
-    return EntitySize(name, 0);
+    return name;
   }
 
-  // What a reference to `name` expands to; nothing for a predefined, an
-  // undeclared or an external entity.
+  // The pieces the parser keeps `text` in (runs of text and the entity
+  // references between them), handing each reference to `onReference`.
+  template <typename OnReference>
+  static std::uint32_t CountPieces(std::string_view text, OnReference onReference) {
+    std::uint32_t pieces = 0;
+    bool inRun = false;
+    Cursor c{text};
+    while (!c.AtEnd()) {
+      if (c.Peek() == '&') {
+        if (const std::optional<std::string_view> name = EntityReferenceAt(c)) {
+          onReference(*name);
+          ++pieces;
+          inRun = false;
+          continue;
+        }
+      } else {
+        ++c.at;
+      }
+      if (!inRun) ++pieces;
+      inRun = true;
+    }
+    return pieces;
+  }
+
+  // What a reference to `name` adds: its entity's size, and at least one.
+  std::uint64_t ReferenceSize(std::string_view name, int nesting) {
+    return std::max<std::uint64_t>(1, EntitySize(name, nesting));
+  }
+
+  // What a reference to `name` expands to; nothing for an undeclared or an
+  // external entity.
   std::uint64_t EntitySize(std::string_view name, int nesting) {
     if (limits_.maxEntityExpansion == 0) return 0;
     const auto found = general_.find(name);
     return found == general_.end() ? 0 : Size(found->second, nesting);
+  }
+
+  // The pieces of an attribute value or an entity's text, and what its
+  // references expand to.
+  TextCost Text(std::string_view text, int nesting) {
+    TextCost cost;
+    cost.pieces = CountPieces(text, [&](std::string_view name) {
+      cost.expansion = std::min(cost.expansion + ReferenceSize(name, nesting), Cap());
+    });
+    return cost;
   }
 
   // The characters an entity's replacement text expands to, nested references
@@ -218,28 +352,11 @@ class LimitScan {
     if (entity.visiting || nesting > kMaxEntityNesting) ThrowNested();
     entity.visiting = true;
     const std::string replacement = ReplacementText(entity.value);
-    const std::uint64_t size = replacement.size() + ReferencesSize(replacement, nesting + 1);
+    const std::uint64_t size = replacement.size() + Text(replacement, nesting + 1).expansion;
     entity.visiting = false;
     entity.sized = true;
     entity.size = std::min(size, Cap());
     return entity.size;
-  }
-
-  // What the entity references in `text` expand to together.
-  std::uint64_t ReferencesSize(std::string_view text, int nesting) {
-    std::uint64_t size = 0;
-    Cursor c{text};
-    while (!c.AtEnd() && size < Cap()) {
-      if (c.Peek() != '&') {
-        ++c.at;
-        continue;
-      }
-      ++c.at;
-      const std::string_view name = c.Name();
-      if (c.AtEnd() || c.Peek() != ';') continue;
-      size += EntitySize(name, nesting);
-    }
-    return size;
   }
 
   // An entity's value with its character references resolved, as the parser
@@ -346,23 +463,34 @@ class LimitScan {
     const std::string_view name = c.Name();
     c.SkipBlanks();
     Entity entity;
+    if (IsPredefined(name)) {
+      // The parsers keep their own meaning of these whatever the file says,
+      // at most warning of a declaration they then pass over.
+      DeclarationRest(c, [](std::string_view) {});
+      return;
+    }
     if (!c.AtEnd() && (c.Peek() == '"' || c.Peek() == '\'')) {
       entity.value = c.Quoted();
       // In an entity's value, "%" starts a parameter-entity reference; a "%"
       // written as a character reference is text and stays so.
       if (entity.value.find('%') != std::string_view::npos) RefuseParameterEntities();
-      // Checked for the predefined names too: XML has lt and amp redeclared
-      // doubly escaped, so no honest redeclaration holds a "<" either.
-      if (ReplacementText(entity.value).find('<') != std::string::npos) {
+      const std::string replacement = ReplacementText(entity.value);
+      if (replacement.find('<') != std::string::npos) {
         throw EProgramError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
                             "\" with markup (\"<\") in its text; entities in preferences files "
                             "may hold plain text only.");
       }
+      // The parser keeps an entity's text once, in its pieces, however often
+      // it is referred to; what its references expand to counts where it is
+      // referred to, since the entities they name may be declared later.
+      const std::uint32_t pieces = CountPieces(replacement, [](std::string_view) {});
+      CheckPieces(pieces);
+      AddNodes(pieces);
     } else {
       entity.external = true;
     }
     DeclarationRest(c, [](std::string_view) {});
-    if (!IsPredefined(name)) general_.emplace(name, entity);  // the first declaration binds
+    general_.emplace(name, entity);  // the first declaration binds
   }
 
   // The quoted strings of an attribute-list declaration are its defaults.
@@ -376,11 +504,15 @@ class LimitScan {
   // Once every entity is declared: what the defaults of each element add to
   // one of its start tags, at most.  An element that gives the attribute
   // itself does not get the default, so this is an upper bound.
+  // Each copy counts at least one character, as a reference does.
   void SizeAttributeDefaults() {
-    if (limits_.maxEntityExpansion == 0) return;
     for (const auto& [element, value] : defaults_) {
-      std::uint64_t& size = defaultsPerElement_[element];
-      size = std::min(size + value.size() + ReferencesSize(value, 0), Cap());
+      const TextCost cost = Text(value, 0);
+      CheckPieces(cost.pieces);
+      Defaults& defaults = defaultsPerElement_[element];
+      ++defaults.count;
+      defaults.expansion = std::min(
+          defaults.expansion + std::max<std::uint64_t>(1, value.size() + cost.expansion), Cap());
     }
     defaults_.clear();
   }
@@ -388,9 +520,14 @@ class LimitScan {
   const XmlLimits& limits_;
   std::unordered_map<std::string_view, Entity> general_;
   std::vector<std::pair<std::string_view, std::string_view>> defaults_;
-  std::unordered_map<std::string_view, std::uint64_t> defaultsPerElement_;
+  std::unordered_map<std::string_view, Defaults> defaultsPerElement_;
   std::uint64_t expansion_ = 0;
+  std::uint64_t nodes_ = 0;
   std::uint32_t depth_ = 0;
+  // The content text going on: whether a run of plain text is, and how many
+  // pieces the text has had so far.
+  bool inRun_ = false;
+  std::uint32_t textPieces_ = 0;
 };
 
 }  // namespace
@@ -403,7 +540,10 @@ void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits) {
 }
 
 void CheckXmlLimits(std::string_view bytes, const XmlLimits& limits) {
-  if (limits.maxElementDepth == 0 && limits.maxEntityExpansion == 0) return;
+  if (limits.maxElementDepth == 0 && limits.maxEntityExpansion == 0 &&
+      limits.maxAttributesPerElement == 0 && limits.maxNodes == 0 && limits.maxPiecesPerText == 0) {
+    return;
+  }
   std::string storage;
   const std::string_view text = XmlScanText(bytes, storage);
   LimitScan(limits).Document(text);

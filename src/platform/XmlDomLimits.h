@@ -13,12 +13,14 @@ namespace platform {
 // Raises EProgramError when the file is larger than limits.maxFileBytes.
 void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits);
 
-// Raises EProgramError when the document in `bytes` nests elements deeper than
-// the limit or when its entity references, and the attribute defaults copied
-// into its elements, would expand to more characters than allowed.  With
-// either bound on, the check also refuses what it could not count exactly,
-// none of which a preferences file uses: an encoding other than UTF-8, UTF-16
-// and the ASCII-based single-byte code pages, parameter entities, and
+// Raises EProgramError when the document in `bytes` breaks one of the bounds
+// in `limits` that are on: it nests elements deeper than allowed; its entity
+// references, and the attribute defaults copied into its elements, expand to
+// more characters; an element has more attributes; the document has more
+// nodes; or a text is split into more pieces.  The file is read as the
+// parser reads it (see XmlScanText).  With any bound on, the check also
+// refuses what it could not count exactly, none of which a preferences file
+// uses: an encoding the parser does not read, parameter entities, and
 // entities whose text holds markup.  It never rejects a file for being
 // otherwise malformed, which is the parser's to say.
 void CheckXmlLimits(std::string_view bytes, const XmlLimits& limits);

@@ -1,7 +1,7 @@
 #include "platform/XmlScanText.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -13,8 +13,11 @@ namespace {
 
 enum class Form { kAsciiCompatible, kUtf16LittleEndian, kUtf16BigEndian, kUnreadable };
 
+// How the characters of a declared encoding are made of bytes.
+enum class Bytes { kAsIs, kDoubleByte, kUnread };
+
 constexpr const char* kReadableEncodings =
-    "UTF-8, UTF-16, US-ASCII, ISO-8859 or a Windows code page such as windows-1252";
+    "UTF-8, UTF-16, US-ASCII, ISO-8859-1 to ISO-8859-16, windows-1250 to windows-1258 or GBK";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -45,47 +48,99 @@ Form Detect(std::string_view bytes, std::size_t* markLength) {
   return Form::kAsciiCompatible;
 }
 
-std::string NarrowUtf16(std::string_view bytes, bool bigEndian) {
+void AppendUtf8(std::string& out, std::uint32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// UTF-16 as UTF-8; a surrogate without its partner keeps its own number, so
+// it stays a character of its own.  An odd last byte is the parser's to
+// refuse.
+std::string Utf16AsUtf8(std::string_view bytes, bool bigEndian) {
   std::string text;
   text.reserve(bytes.size() / 2);
+  auto unit = [&](std::size_t i) -> std::uint32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (first << 8u) | second : (second << 8u) | first;
+  };
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
-    const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
-    text += (hi == 0 && lo < 0x80) ? static_cast<char>(lo) : 'x';
+    std::uint32_t code = unit(i);
+    if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size()) {
+      const std::uint32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low < 0xE000) {
+        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    AppendUtf8(text, code);
+  }
+  return text;
+}
+
+// A double-byte code page as MultiByteToWideChar reads it: a lead byte takes
+// the byte after it along, whatever that byte is, so a "<" or "]" there is
+// part of a character and no markup.  Each pair becomes a character of its
+// own beyond the 16-bit range, so that different pairs stay different.
+std::string DoubleByteAsUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x81 || lead == 0xFF) {
+      AppendUtf8(text, lead);
+    } else if (i + 1 < bytes.size()) {
+      AppendUtf8(text, 0x10000u + (lead << 8u) + static_cast<unsigned char>(bytes[++i]));
+    } else {
+      AppendUtf8(text, 0xFFFD);  // a lead byte at the end: the parser refuses it
+    }
   }
   return text;
 }
 
 std::string Lower(std::string_view text) {
   std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
   return out;
 }
 
-// The names XML parsers know for encodings in which every byte below 0x80 is
-// ASCII and every other character is made of bytes above it.  ISO-8859-12
-// was never published.
-bool IsAsciiCompatible(const std::string& name) {
-  static const char* const kNames[] = {"utf-8", "us-ascii", "ascii", "latin1"};
+// How the parser reads a file that starts in an ASCII-compatible form and
+// declares `name` (lower case).  ISO-8859-12 was never published.
+Bytes DeclaredBytes(const std::string& name) {
+  static const char* const kNames[] = {"utf-8", "utf8",        "us-ascii",
+                                       "ascii", "iso-latin-1", "iso-latin-2"};
   for (const char* known : kNames) {
-    if (name == known) return true;
+    if (name == known) return Bytes::kAsIs;
   }
   for (int part = 1; part <= 16; ++part) {
-    if (part != 12 && name == "iso-8859-" + std::to_string(part)) return true;
+    if (part != 12 && name == "iso-8859-" + std::to_string(part)) return Bytes::kAsIs;
   }
   for (int page = 1250; page <= 1258; ++page) {
-    if (name == "windows-" + std::to_string(page) || name == "cp" + std::to_string(page)) {
-      return true;
-    }
+    if (name == "windows-" + std::to_string(page)) return Bytes::kAsIs;
   }
-  return false;
+  return name == "gbk" ? Bytes::kDoubleByte : Bytes::kUnread;
 }
 
-// A UTF-16 file may name UTF-16 itself, or its own byte order; a parser that
-// followed a declaration naming the other order would read other text.
-bool IsUtf16Name(const std::string& name, Form form) {
-  return name == "utf-16" || (name == "utf-16le" && form == Form::kUtf16LittleEndian) ||
+// A UTF-16 file may name UTF-16 itself or its own byte order; the parser
+// passes over a UTF-8 declaration in it, and refuses every other name.
+bool IsReadInUtf16(const std::string& name, Form form) {
+  return name == "utf-16" || name == "utf16" || name == "utf-8" || name == "utf8" ||
+         (name == "utf-16le" && form == Form::kUtf16LittleEndian) ||
          (name == "utf-16be" && form == Form::kUtf16BigEndian);
 }
 
@@ -117,9 +172,21 @@ std::string Printable(std::string_view name) {
 }
 
 [[noreturn]] void RefuseUnreadable() {
-  throw EProgramError(
-      "The file does not begin like XML written in UTF-8, UTF-16 or a single-byte code page such "
-      "as windows-1252; a file in another character encoding cannot be checked and is not read.");
+  throw EProgramError(std::string("The file does not begin like XML written in ") +
+                      kReadableEncodings + "; a file in another character encoding is not read.");
+}
+
+[[noreturn]] void RefuseDeclared(std::string_view name) {
+  throw EProgramError("The file declares the character encoding \"" + Printable(name) +
+                      "\", which the XML parser does not read; preferences files are written in " +
+                      kReadableEncodings + ".");
+}
+
+[[noreturn]] void RefuseDeclaredInUtf16(std::string_view name) {
+  throw EProgramError("The file is written in UTF-16 but declares the character encoding \"" +
+                      Printable(name) +
+                      "\", which the XML parser does not read a UTF-16 file in; a UTF-16 file "
+                      "declares UTF-16 or no encoding.");
 }
 
 }  // namespace
@@ -130,12 +197,12 @@ std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
   if (form == Form::kUnreadable) RefuseUnreadable();
   std::string_view text = bytes.substr(markLength);
   if (form != Form::kAsciiCompatible) {
-    storage = NarrowUtf16(text, form == Form::kUtf16BigEndian);
+    storage = Utf16AsUtf8(text, form == Form::kUtf16BigEndian);
     text = storage;
   }
 
   // Blanks may lead a file without a declaration; after them, in an encoding
-  // the scan reads, the first character of any XML document is "<".
+  // the parser reads, the first character of any XML document is "<".
   const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
   if (first == text.end()) return text;  // empty: the parser says what that is
   if (*first != '<') RefuseUnreadable();
@@ -144,13 +211,16 @@ std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
       DeclaredEncoding(text.substr(static_cast<std::size_t>(first - text.begin())));
   if (!declared) return text;
   const std::string name = Lower(*declared);
-  if (form == Form::kAsciiCompatible ? !IsAsciiCompatible(name) : !IsUtf16Name(name, form)) {
-    throw EProgramError(
-        "The file declares the character encoding \"" + Printable(*declared) +
-        "\", which the import cannot check and does not read; preferences files are written in " +
-        std::string(kReadableEncodings) + ".");
+  if (form != Form::kAsciiCompatible) {
+    if (!IsReadInUtf16(name, form)) RefuseDeclaredInUtf16(*declared);
+    return text;
   }
-  return text;
+  switch (DeclaredBytes(name)) {
+    case Bytes::kAsIs: return text;
+    case Bytes::kDoubleByte: storage = DoubleByteAsUtf8(text); return storage;
+    case Bytes::kUnread: break;
+  }
+  RefuseDeclared(*declared);
 }
 
 }  // namespace platform

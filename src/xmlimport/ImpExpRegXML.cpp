@@ -30,14 +30,31 @@ constexpr std::uint32_t kMaxElementDepth = 64;
 // The format needs no entities of its own; a few abbreviations declared in the
 // file are fine, a billion laughs are not.
 constexpr std::uint64_t kMaxEntityExpansion = 1024 * 1024;
+// A value element has one attribute.  MSXML's time grows with the square of
+// an element's attributes (24 s for 80,000 under Wine).
+constexpr std::uint32_t kMaxAttributesPerElement = 256;
+// 100,000 values make about 400,000 nodes: elements, their texts and the
+// line ends between them.  Every node costs the parser time and about 200
+// bytes, however little of the file it takes.
+constexpr std::uint64_t kMaxNodes = 1'000'000;
+// A value's text is one piece unless it refers to the file's own entities;
+// the parser joins the pieces again each time the text is read.
+constexpr std::uint32_t kMaxPiecesPerText = 1000;
 
-platform::XmlLimits ImportLimits() {
+}  // namespace
+
+platform::XmlLimits PrefsFileLimits() {
   platform::XmlLimits limits;
   limits.maxFileBytes = kMaxPreferencesFileBytes;
   limits.maxElementDepth = kMaxElementDepth;
   limits.maxEntityExpansion = kMaxEntityExpansion;
+  limits.maxAttributesPerElement = kMaxAttributesPerElement;
+  limits.maxNodes = kMaxNodes;
+  limits.maxPiecesPerText = kMaxPiecesPerText;
   return limits;
 }
+
+namespace {
 
 void ShowImportReport(const std::string& text) {
   platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle),
@@ -64,7 +81,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
   bool walking = false;
   try {
     const std::unique_ptr<platform::IXmlDocument> document =
-        platform::Xml().Load(name, ImportLimits());
+        platform::Xml().Load(name, PrefsFileLimits());
     const std::unique_ptr<platform::IXmlNode> root = document->DocumentElement();
     const std::optional<std::string> documentType = document->DocumentTypeName();
     if (!root) throw EProgramError("The file has no document element.");
@@ -81,15 +98,19 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
     if (offending) {
       return {TImportVerdict::kForeign,
               "This configuration file belongs to " + ForeignProductName(*offending) +
-                  "\r\nand is not compatible with " + std::string(kProductName) + "."};
+                  "\r\nand is not compatible with " + std::string(kProductName) + ".",
+              {}};
     }
 
     walking = true;
     TPrefsImportPass(store, observer).ReadDocumentElement(*root);
     return {};
+  } catch (const platform::EXmlParseError& error) {
+    return {TImportVerdict::kRejected, FailureReport(error.what(), name), error.Fault()};
   } catch (const std::exception& error) {
     return {walking ? TImportVerdict::kFailed : TImportVerdict::kRejected,
-            FailureReport(error.what(), name)};
+            FailureReport(error.what(), name),
+            {}};
   }
 }
 
@@ -100,7 +121,8 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
   } else {
     result = {TImportVerdict::kRejected,
-              FailureReport("The settings manager does not exist.", DeQuote(fileName))};
+              FailureReport("The settings manager does not exist.", DeQuote(fileName)),
+              {}};
   }
   if (!result.report.empty()) ShowImportReport(result.report);
   if (verdict != nullptr) *verdict = result.verdict;

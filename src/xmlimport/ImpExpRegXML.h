@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/XmlDom.h"
 #include "prefstore/ConfigCommon.h"
 #include "xmlimport/ImportObserver.h"
 
@@ -17,7 +18,13 @@ struct TImportResult {
   // The text of the import's own report, as its message box shows it; empty
   // when the import has nothing to report.
   std::string report;
+  // Where the parser found the file not well-formed; line 0 otherwise.
+  platform::XmlParseFault fault;
 };
+
+// The bounds a preferences file is loaded under: far above any real file,
+// low enough that no file within them keeps the parser busy for long.
+platform::XmlLimits PrefsFileLimits();
 
 // The import without its message box: loads and checks the file and writes
 // its values into `store`, telling `observer` (when not null) each value just

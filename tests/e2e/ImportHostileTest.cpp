@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ImportEndToEnd.h"
+#include "support/HostileFiles.h"
 #include "support/PrefsFiles.h"
 
 namespace {
@@ -168,6 +169,79 @@ TEST_F(ImportEndToEnd, AnExternalDocumentTypeDefinitionIsNotRead) {
               kMarkerAndEmptySecret);
     RemoveProductKeys();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Shapes inside the size, depth and expansion bounds that would keep the
+// parser busy for minutes or take gigabytes (a start tag of 150,000
+// attributes took 73 s): each refused before the parser sees it, at once.
+TEST_F(ImportEndToEnd, FilesThatWouldKeepTheParserBusyAreRefusedAtOnce) {
+  const std::string attributes =
+      "An element in the file has more than 256 attributes, counting those it gets from "
+      "attribute-list declarations and its namespace declarations.";
+  const std::string pieces =
+      "An attribute value, text or entity in the file is split into more than 1000 pieces by "
+      "entity references.";
+  const std::string nodes =
+      "The file holds more than 1000000 elements, attributes, texts and other nodes.";
+  auto general = [](const std::string& values) {
+    return kMarker + "<PerUserRoam><General>" + values + "</General></PerUserRoam>";
+  };
+  struct Hostile {
+    const char* name;
+    std::string contents;
+    std::string reason;
+  };
+  const Hostile cases[] = {
+      {"150,000 attributes",
+       PrefsFile(general("<V type=\"string\"" + testsupport::EmptyAttributes(150000) + ">1</V>")),
+       attributes},
+      {"150,000 namespace declarations",
+       PrefsFile(general("<V type=\"string\"" + testsupport::EmptyAttributes(150000, "xmlns:p") +
+                         ">1</V>")),
+       attributes},
+      {"a type of 300,000 pieces",
+       PrefsFile(general("<V type=\"s" + Repeat("&s;s", 150000) + "\">1</V>"),
+                 " [<!ENTITY s \"s\">]"),
+       pieces},
+      {"a type of 300,000 pieces, every other one empty",
+       PrefsFile(general("<V type=\"s" + Repeat("&e;s", 150000) + "\">1</V>"),
+                 " [<!ENTITY e \"\">]"),
+       pieces},
+      {"2,000 empty defaults on 2,000 elements",
+       PrefsFile(general(Repeat("<Item>1</Item>", 2000)),
+                 " [" + testsupport::EmptyDefaults("Item", 2000) + "]"),
+       attributes},
+      {"8 million empty elements", PrefsFile(general(Repeat("<b/>", 8'000'000))), nodes},
+      {"32 MB of text split by references to an empty entity",
+       PrefsFile(general(Repeat("<V type=\"string\">" + Repeat("s&e;", 500) + "</V>", 15000)),
+                 " [<!ENTITY e \"\">]"),
+       nodes},
+  };
+  for (const Hostile& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ULONGLONG start = GetTickCount64();
+    const auto result = ImportFile(c.contents, "busy.xml");
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    ExpectGeneralFailure(result, "busy.xml", c.reason);
+    ExpectNothingWritten();
+    EXPECT_LT(elapsed, 3000u) << c.contents.size() << " bytes";
+  }
+}
+
+// Parsers pass over a redeclaration of a predefined entity, whatever it holds.
+TEST_F(ImportEndToEnd, APredefinedEntityRedeclaredWithMarkupImports) {
+  const auto result =
+      ImportFile(PrefsFile("<PerUserRoam><General><Sign type=\"string\">&lt;&amp;</Sign></General>"
+                           "</PerUserRoam>",
+                           " [<!ENTITY lt \"&#60;\"><!ENTITY amp \"<b/>\">]"),
+                 "predefined.xml");
+  EXPECT_TRUE(result.boxes.empty()) << result.boxes.front();
+  EXPECT_NE(testsupport::RegExport(kUserKey + "\\General").find("\"Sign\"=\"<&\""),
+            std::string::npos);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 #include "platform/Error.h"
 #include "platform/XmlDomLimits.h"
+#include "support/HostileFiles.h"
 #include "support/PrefsFiles.h"
+#include "xmlimport/ImpExpRegXML.h"
 
 namespace {
 
@@ -20,8 +22,12 @@ constexpr const char* kTooLarge = "characters.";
 constexpr const char* kTooNested = "refer to themselves.";
 constexpr const char* kParameterEntities = "which preferences files do not use.";
 constexpr const char* kMarkup = "may hold plain text only.";
-constexpr const char* kUnreadableStart = "cannot be checked and is not read.";
-constexpr const char* kUnreadableDeclared = "a Windows code page such as windows-1252.";
+constexpr const char* kTooManyAttributes = "and its namespace declarations.";
+constexpr const char* kTooManyNodes = "texts and other nodes.";
+constexpr const char* kTooManyPieces = "pieces by entity references.";
+constexpr const char* kUnreadableStart = "a file in another character encoding is not read.";
+constexpr const char* kUnreadableDeclared = "windows-1250 to windows-1258 or GBK.";
+constexpr const char* kUnreadableInUtf16 = "a UTF-16 file declares UTF-16 or no encoding.";
 
 std::string Outcome(std::string_view bytes, const XmlLimits& limits) {
   try {
@@ -29,7 +35,8 @@ std::string Outcome(std::string_view bytes, const XmlLimits& limits) {
   } catch (const EProgramError& error) {
     const std::string text = error.what();
     for (const char* ending : {kTooDeep, kTooLarge, kTooNested, kParameterEntities, kMarkup,
-                               kUnreadableStart, kUnreadableDeclared}) {
+                               kTooManyAttributes, kTooManyNodes, kTooManyPieces, kUnreadableStart,
+                               kUnreadableDeclared, kUnreadableInUtf16}) {
       if (text.size() >= std::strlen(ending) &&
           text.compare(text.size() - std::strlen(ending), std::string::npos, ending) == 0) {
         return ending;
@@ -60,13 +67,26 @@ XmlLimits Expansion(std::uint64_t characters) {
   return limits;
 }
 
-// The bounds the preferences import loads with.
-XmlLimits Import() {
+XmlLimits Attributes(std::uint32_t count) {
   XmlLimits limits;
-  limits.maxElementDepth = 64;
-  limits.maxEntityExpansion = 1024 * 1024;
+  limits.maxAttributesPerElement = count;
   return limits;
 }
+
+XmlLimits Nodes(std::uint64_t count) {
+  XmlLimits limits;
+  limits.maxNodes = count;
+  return limits;
+}
+
+XmlLimits Pieces(std::uint32_t count) {
+  XmlLimits limits;
+  limits.maxPiecesPerText = count;
+  return limits;
+}
+
+// The bounds the preferences import loads with.
+XmlLimits Import() { return PrefsFileLimits(); }
 
 // Letters, digits and the markup characters in EBCDIC code page 037.
 std::string Ebcdic037(const std::string& ascii) {
@@ -147,9 +167,18 @@ TEST(XmlDomLimits, EntityExpansion) {
       {"a reference to itself", "<!DOCTYPE a [<!ENTITY s \"x&s;\">]><a>&s;</a>", Expansion(100),
        kTooNested},
       {"a long chain", chain, Expansion(1000), kTooNested},
-      {"external entities are not read",
-       "<!DOCTYPE a [<!ENTITY x SYSTEM \"big.txt\">]><a>" + Repeat("&x;", 1000) + "</a>",
+      {"external entities are not read, a reference is one character",
+       "<!DOCTYPE a [<!ENTITY x SYSTEM \"big.txt\">]><a>" + Repeat("&x;", 100) + "</a>",
        Expansion(100), kFine},
+      {"references to an empty entity count one each",
+       "<!DOCTYPE a [<!ENTITY e \"\">]><a>" + Repeat("&e;", 101) + "</a>", Expansion(100),
+       kTooLarge},
+      {"undeclared references count one each", "<a x='" + Repeat("s&u;", 101) + "'/>",
+       Expansion(100), kTooLarge},
+      {"empty references nested in an entity count one each",
+       "<!DOCTYPE a [<!ENTITY e \"\"><!ENTITY f \"" + Repeat("&e;", 40) + "\">]><a>&f;&f;" +
+           "<b x='&f;'/></a>",
+       Expansion(100), kTooLarge},
       {"comments and CDATA hold no references",
        ten + "<a><!--" + Repeat("&e;", 50) + "--><![CDATA[" + Repeat("&e;", 50) + "]]></a>",
        Expansion(100), kFine},
@@ -198,8 +227,6 @@ TEST(XmlDomLimits, EntitiesHoldPlainTextOnly) {
        Import(), kMarkup},
       {"a comment", doctype + " [<!ENTITY m \"a<!-- b -->\">]>" + root, Import(), kMarkup},
       {"the depth bound alone refuses them too", deepEntity, Depth(64), kMarkup},
-      {"predefined entity redeclared with markup", doctype + " [<!ENTITY lt \"&#60;\">]>" + root,
-       Import(), kMarkup},
 
       {"bare declaration", doctype + ">" + root, Import(), kFine},
       {"abbreviations, one in another",
@@ -242,6 +269,13 @@ TEST(XmlDomLimits, AttributeDefaultsCountAtEveryElement) {
       {"an entity declared after the default",
        "<!DOCTYPE a [<!ATTLIST v d CDATA \"&e;&e;\">" + ten + "]><a>" + Repeat("<v/>", 5) + "</a>",
        Expansion(100), kTooLarge},
+      {"empty defaults count one per copy",
+       "<!DOCTYPE a [<!ATTLIST v a0 CDATA \"\" a1 CDATA ''>]><a>" + Repeat("<v/>", 51) + "</a>",
+       Expansion(100), kTooLarge},
+      {"two thousand empty defaults on two thousand elements",
+       "<!DOCTYPE a [" + testsupport::EmptyDefaults("Item", 2000) + "]><a>" +
+           Repeat("<Item/>", 2000) + "</a>",
+       Import(), kTooManyAttributes},
       {"other elements get nothing",
        "<!DOCTYPE a [<!ATTLIST w d CDATA \"" + std::string(500, 'x') + "\">]><a>" +
            Repeat("<v/><wx/><v/>", 10) + "</a>",
@@ -270,6 +304,10 @@ TEST(XmlDomLimits, PredefinedEntitiesAreTheirCharacter) {
       {"redeclared otherwise",
        "<!DOCTYPE a [<!ENTITY amp \"" + std::string(100, 'x') + "\">]><a>" + Repeat("&amp;", 30) +
            "</a>",
+       Expansion(100), kFine},
+      {"redeclared with markup, which the parsers pass over",
+       "<!DOCTYPE a [<!ENTITY lt \"&#60;\"><!ENTITY amp \"<b/>\"><!ENTITY gt '&#38;#62;'>]><a>" +
+           Repeat("&lt;&amp;&gt;", 30) + "</a>",
        Expansion(100), kFine},
       {"inside other entities",
        recommended + "<!ENTITY and \"&amp;&amp;&amp;\">]><a>" + Repeat("&and;", 5) + "</a>",
@@ -307,9 +345,9 @@ TEST(XmlDomLimits, EncodingsTheScanReads) {
       {"Shift_JIS", declared("Shift_JIS", shallow), Import(), kUnreadableDeclared},
       {"UTF-16 named in single bytes", declared("UTF-16", shallow), Import(), kUnreadableDeclared},
       {"UTF-16 naming a code page", Utf16(declared("ISO-8859-1", shallow), false), Import(),
-       kUnreadableDeclared},
+       kUnreadableInUtf16},
       {"UTF-16LE naming the other order", Utf16(declared("UTF-16BE", shallow), false), Import(),
-       kUnreadableDeclared},
+       kUnreadableInUtf16},
       {"text before the markup", "hello" + shallow, Import(), kUnreadableStart},
       {"the depth bound alone refuses them too", Ebcdic037(plain), Depth(64), kUnreadableStart},
 
@@ -319,15 +357,114 @@ TEST(XmlDomLimits, EncodingsTheScanReads) {
        kTooDeep},
       {"ISO-8859-15, single quotes, blanks",
        "<?xml version='1.0' encoding = 'iso-8859-15' ?>" + shallow, Import(), kFine},
-      {"latin1", declared("latin1", shallow), Import(), kFine},
+      {"GBK hides no markup in its second bytes",
+       declared("GBK", "<a><b>\x81<!--" + deep + "--></b></a>"), Import(), kTooDeep},
+      {"GBK's second bytes are no markup",
+       declared("gbk", "<a><b x='\x81'>" + Repeat("\x81<c>", 100) + "</b></a>"), Import(), kFine},
       {"US-ASCII", declared("US-ASCII", shallow), Import(), kFine},
       {"no declaration, blanks first", "\r\n  " + shallow, Import(), kFine},
       {"UTF-16LE naming itself", Utf16(declared("UTF-16", shallow), false), Import(), kFine},
+      {"UTF-16BE naming UTF-8, which the parser passes over",
+       Utf16(declared("UTF-8", shallow), true), Import(), kFine},
       {"UTF-16BE naming its order", Utf16(declared("utf-16be", shallow), true), Import(), kFine},
       {"UTF-16LE without a mark, a hundred deep", Utf16(declared("UTF-16", deep), false, false),
        Import(), kTooDeep},
       {"an empty file is the parser's to refuse", "", Import(), kFine},
       {"no bound, no check", Ebcdic037(deep), XmlLimits{}, kFine},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
+}
+
+// The names MSXML reads under Wine, in any letter case, and names it refuses
+// although other parsers know them.
+TEST(XmlDomLimits, EncodingNamesAreTheParsers) {
+  auto declared = [](const std::string& encoding) {
+    return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?><a>caf\xE9</a>";
+  };
+  for (const char* name :
+       {"UTF-8", "utf8", "US-ASCII", "ascii", "ISO-8859-1", "iso-8859-11", "ISO-8859-16",
+        "ISO-LATIN-1", "iso-latin-2", "windows-1250", "WINDOWS-1252", "windows-1258", "gbk"}) {
+    EXPECT_EQ(Outcome(declared(name), Import()), kFine) << name;
+  }
+  for (const char* name :
+       {"latin1", "l1", "cp1252", "windows1252", "ISO8859-1", "ISO_8859-1", "ISO-LATIN-3",
+        "iso-8859-12", "windows-874", "windows-1259", "cp936", "gb2312", "Shift_JIS", "big5",
+        "euc-kr", "koi8-r", "UCS-2", "UTF-32", "utf-16le"}) {
+    EXPECT_EQ(Outcome(declared(name), Import()), kUnreadableDeclared) << name;
+  }
+  for (const char* name : {"UTF-16", "utf16", "UTF-8", "utf8", "UTF-16LE"}) {
+    EXPECT_EQ(Outcome(Utf16(declared(name), false), Import()), kFine) << name;
+  }
+  for (const char* name : {"UCS-2", "unicode", "windows-1252", "ISO-10646-UCS-2"}) {
+    EXPECT_EQ(Outcome(Utf16(declared(name), false), Import()), kUnreadableInUtf16) << name;
+  }
+}
+
+// Characters beyond ASCII stay apart in the scan: an entity whose name
+// differs from another's only there is sized as itself.
+TEST(XmlDomLimits, NamesBeyondAsciiStayApart) {
+  std::string file = "\xFF\xFE";
+  auto add = [&file](const std::u16string& text) {
+    for (char16_t c : text) {
+      file += static_cast<char>(c & 0xFF);
+      file += static_cast<char>(c >> 8);
+    }
+  };
+  add(u"<!DOCTYPE a [<!ENTITY a\u00E0 \"x\"><!ENTITY a\u00E9 \"" + std::u16string(50, u'y') +
+      u"\">]><a>");
+  for (int i = 0; i < 3; ++i) add(u"&a\u00E9;");
+  add(u"</a>");
+  EXPECT_EQ(Outcome(file, Expansion(100)), kTooLarge);
+}
+
+// Bounds on what grows faster than the file: attributes of one element, nodes
+// of the whole document, pieces of one text.
+TEST(XmlDomLimits, WorkIsBounded) {
+  const std::string empty = "<!DOCTYPE a [<!ENTITY e \"\">]>";
+  const auto attributes = testsupport::EmptyAttributes;
+  const Case cases[] = {
+      {"three attributes", "<a" + attributes(3, "a") + "/>", Attributes(3), kFine},
+      {"four attributes", "<a><b" + attributes(4, "a") + "></b></a>", Attributes(3),
+       kTooManyAttributes},
+      {"namespace declarations are attributes", "<a" + attributes(4, "xmlns:p") + "/>",
+       Attributes(3), kTooManyAttributes},
+      {"defaults are attributes",
+       "<!DOCTYPE a [<!ATTLIST a d CDATA 'x' f CDATA #FIXED 'y' g CDATA #IMPLIED>]><a" +
+           attributes(2, "a") + "/>",
+       Attributes(3), kTooManyAttributes},
+      {"defaults of other elements are not",
+       "<!DOCTYPE a [<!ATTLIST b d CDATA 'x'>]><a" + attributes(3, "a") + "/>", Attributes(3),
+       kFine},
+      {"150,000 attributes", "<a" + attributes(150000, "a") + "/>", Import(), kTooManyAttributes},
+
+      // Elements, attributes, text runs, references, comments, CDATA, PIs.
+      {"ten nodes", empty + "<a x='1'>t&e;t<!--c--><![CDATA[d]]><?p?><b/></a>", Nodes(10), kFine},
+      {"eleven nodes", empty + "<a x='1'>t&e;t<!--c--><![CDATA[d]]><?p?><b/>t</a>", Nodes(10),
+       kTooManyNodes},
+      {"a default is a node at every element",
+       "<!DOCTYPE a [<!ATTLIST b d CDATA 'x'>]><a>" + Repeat("<b/>", 4) + "t</a>", Nodes(10),
+       kFine},
+      {"a default is a node at every element, one more",
+       "<!DOCTYPE a [<!ATTLIST b d CDATA 'x'>]><a>" + Repeat("<b/>", 5) + "</a>", Nodes(10),
+       kTooManyNodes},
+      {"a million empty elements in one", "<a>" + Repeat("<b/>", 1'000'000) + "</a>", Import(),
+       kTooManyNodes},
+
+      {"five pieces of text", empty + "<a>s&e;s&e;s</a>", Pieces(5), kFine},
+      {"six pieces of text", empty + "<a>s&e;s&e;s&e;</a>", Pieces(5), kTooManyPieces},
+      {"predefined and character references do not split a text",
+       "<a>" + Repeat("s&amp;&#65;&lt;", 100) + "</a>", Pieces(1), kFine},
+      {"texts apart are counted apart", empty + "<a>s&e;s<b/>s&e;s<!---->s&e;s</a>", Pieces(3),
+       kFine},
+      {"six pieces of an attribute value", empty + "<a x='s&e;s&e;s&e;'/>", Pieces(5),
+       kTooManyPieces},
+      {"six pieces of an entity's text, never used",
+       empty + "<!DOCTYPE a [<!ENTITY f \"s&e;s&#38;e;s&e;\">]><a/>", Pieces(5), kTooManyPieces},
+      {"six pieces of a default",
+       "<!DOCTYPE a [<!ENTITY e ''><!ATTLIST a d CDATA 's&e;s&e;s&e;'>]><a/>", Pieces(5),
+       kTooManyPieces},
+      {"300,000 pieces of an attribute value",
+       empty + "<a type=\"" + Repeat("s&e;", 150000) + "\"/>", Import(), kTooManyPieces},
   };
   for (const Case& c : cases) EXPECT_EQ(Outcome(c.xml, c.limits), c.outcome) << c.name;
 }

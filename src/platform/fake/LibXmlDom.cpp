@@ -196,15 +196,19 @@ std::string ReadWholeFile(const std::string& fileName, const XmlLimits& limits) 
   return bytes;
 }
 
-std::string ErrorText(xmlParserCtxtPtr context) {
+EXmlParseError ParseError(xmlParserCtxtPtr context) {
   const xmlError& error = context->lastError;
-  std::string text = error.message != nullptr ? error.message : "The file is not valid XML.";
-  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  std::string reason = error.message != nullptr ? error.message : "";
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
+  std::string text = reason.empty() ? "The file is not valid XML." : reason;
+  XmlParseFault fault;
   if (error.line > 0) {
     text +=
         "\r\nLine " + std::to_string(error.line) + ", position " + std::to_string(error.int2) + ".";
+    fault = {static_cast<std::uint32_t>(error.line), static_cast<std::uint32_t>(error.int2),
+             reason};
   }
-  return text;
+  return EXmlParseError(text, fault);
 }
 
 class LibXml2Parser final : public IXmlParser {
@@ -229,7 +233,7 @@ class LibXml2Parser final : public IXmlParser {
         XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_DTDATTR;
     XmlDocument doc(xmlCtxtReadMemory(context.get(), bytes.data(), static_cast<int>(bytes.size()),
                                       nullptr, nullptr, options));
-    if (!doc || !context->wellFormed) throw EProgramError(ErrorText(context.get()));
+    if (!doc || !context->wellFormed) throw ParseError(context.get());
     if (xmlDocGetRootElement(doc.get()) == nullptr)
       throw EProgramError("The file has no root element.");
     DropWhitespaceText(xmlDocGetRootElement(doc.get()));

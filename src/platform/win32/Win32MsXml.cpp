@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/XmlDom.h"
 #include "platform/XmlDomLimits.h"
+#include "platform/XmlFaultScan.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32MsXmlCom.h"
@@ -383,6 +384,27 @@ std::string ParseErrorText(const ComPtr<IXMLDOMDocument>& document) {
   return text;
 }
 
+// Where the file stops being well-formed: as the parser says, or, where it
+// does not (Wine's gives line 0), as our own scan of the bytes finds it.
+XmlParseFault Fault(const ComPtr<IXMLDOMDocument>& document, Variant& source) {
+  ComPtr<IXMLDOMParseError> error;
+  long line = 0;
+  long position = 0;
+  if (SUCCEEDED(document->get_parseError(error.Out())) && error) {
+    error->get_line(&line);
+    error->get_linepos(&position);
+  }
+  if (line > 0) {
+    Bstr reason;
+    error->get_reason(reason.Out());
+    return {static_cast<std::uint32_t>(line), static_cast<std::uint32_t>(position),
+            WithoutLineEnd(ToAnsi(View(reason.get())))};
+  }
+  ArrayAccess access;
+  const char* const bytes = AccessBytes(source.get().parray, access);
+  return FindXmlFault(std::string_view(bytes, source.get().parray->rgsabound[0].cElements));
+}
+
 class MsXmlParser final : public IXmlParser {
  public:
   std::unique_ptr<IXmlDocument> Load(const std::string& fileName,
@@ -406,7 +428,9 @@ class MsXmlParser final : public IXmlParser {
 
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT result = document->load(source.get(), &loaded);
-    if (FAILED(result) || loaded != VARIANT_TRUE) throw EProgramError(ParseErrorText(document));
+    if (FAILED(result) || loaded != VARIANT_TRUE) {
+      throw EXmlParseError(ParseErrorText(document), Fault(document, source));
+    }
     return std::make_unique<MsXmlDocument>(std::move(document), mentionsSpace);
   }
 };
