@@ -1,9 +1,14 @@
 #include "check/CheckPrefsFile.h"
 
+#include <fstream>
+
 #include "check/CollectingUi.h"
+#include "check/EncodingFindings.h"
+#include "check/StartTagLines.h"
 #include "check/WalkListener.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
+#include "platform/Ui.h"
 #include "platform/UniqueHandle.h"
 #include "platform/fake/FakeRegistry.h"
 #include "prefstore/ConfigCommon.h"
@@ -22,18 +27,40 @@ TCheckVerdict VerdictOf(TImportVerdict verdict) {
   return TCheckVerdict::kFailed;
 }
 
+// More than the import reads: a larger file is refused before it is parsed.
+constexpr std::streamoff kMaxScannedBytes = 64ll * 1024 * 1024;
+
+// The file's bytes for our own scans; empty when it cannot be read or is too
+// large, which the import then reports.
+std::string ReadBytes(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  if (size < 0 || size > kMaxScannedBytes) return {};
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.seekg(0);
+  file.read(bytes.data(), size);
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return bytes;
+}
+
 }  // namespace
 
 TCheckReport CheckPrefsFile(const std::string& fileName) {
   TCheckReport report;
   report.fileName = fileName;
+  report.codePage = platform::Ui().AnsiCodePage();
   // The program imports only a file that exists, and says nothing otherwise.
   if (!platform::Process().FileExists(fileName)) {
     report.verdict = TCheckVerdict::kNotFound;
     return report;
   }
 
-  TWalkListener listener(report);
+  const std::string bytes = ReadBytes(fileName);
+  TStartTagLines lines(bytes);
+  if (auto finding = EncodingFinding(bytes, lines, report.codePage)) {
+    report.findings.push_back(std::move(*finding));
+  }
+  TWalkListener listener(report, lines);
   platform::ScopedServices services;
   platform::fake::FakeRegistry registry;
   TCollectingUi ui(platform::Ui(),
@@ -50,6 +77,7 @@ TCheckReport CheckPrefsFile(const std::string& fileName) {
   TConfigBase store;
   const TImportResult result = ImportPrefsFile(fileName, store, &listener);
   report.verdict = VerdictOf(result.verdict);
+  report.reason = result.reason;
   report.report = result.report;
   listener.WalkEnded();
   return report;

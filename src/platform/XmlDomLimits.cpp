@@ -33,7 +33,7 @@ bool IsPredefined(std::string_view name) {
 }
 
 [[noreturn]] void RefuseParameterEntities() {
-  throw EProgramError(
+  throw EXmlLimitError(
       "The file declares or uses parameter entities (<!ENTITY % ...> or %name;), which "
       "preferences files do not use.");
 }
@@ -136,8 +136,9 @@ class LimitScan {
   };
 
   [[noreturn]] static void ThrowNested() {
-    throw EProgramError("The entity references in the file are nested more than " +
-                        std::to_string(kMaxEntityNesting) + " levels deep or refer to themselves.");
+    throw EXmlLimitError("The entity references in the file are nested more than " +
+                         std::to_string(kMaxEntityNesting) +
+                         " levels deep or refer to themselves.");
   }
 
   std::uint64_t Cap() const { return limits_.maxEntityExpansion + 1; }
@@ -146,8 +147,8 @@ class LimitScan {
     if (limits_.maxEntityExpansion == 0) return;
     expansion_ = std::min(expansion_ + size, Cap());
     if (expansion_ > limits_.maxEntityExpansion) {
-      throw EProgramError("The entity references in the file expand to more than " +
-                          std::to_string(limits_.maxEntityExpansion) + " characters.");
+      throw EXmlLimitError("The entity references in the file expand to more than " +
+                           std::to_string(limits_.maxEntityExpansion) + " characters.");
     }
   }
 
@@ -188,8 +189,8 @@ class LimitScan {
   void Nest() {
     ++depth_;
     if (limits_.maxElementDepth != 0 && depth_ > limits_.maxElementDepth) {
-      throw EProgramError("The file nests elements more than " +
-                          std::to_string(limits_.maxElementDepth) + " levels deep.");
+      throw EXmlLimitError("The file nests elements more than " +
+                           std::to_string(limits_.maxElementDepth) + " levels deep.");
     }
   }
 
@@ -354,9 +355,9 @@ class LimitScan {
       // Checked for the predefined names too: XML has lt and amp redeclared
       // doubly escaped, so no honest redeclaration holds a "<" either.
       if (ReplacementText(entity.value).find('<') != std::string::npos) {
-        throw EProgramError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
-                            "\" with markup (\"<\") in its text; entities in preferences files "
-                            "may hold plain text only.");
+        throw EXmlLimitError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
+                             "\" with markup (\"<\") in its text; entities in preferences files "
+                             "may hold plain text only.");
       }
     } else {
       entity.external = true;
@@ -397,8 +398,8 @@ class LimitScan {
 
 void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits) {
   if (limits.maxFileBytes != 0 && size > limits.maxFileBytes) {
-    throw EProgramError("The file is " + std::to_string(size) + " bytes long; files above " +
-                        std::to_string(limits.maxFileBytes) + " bytes are not read.");
+    throw EXmlLimitError("The file is " + std::to_string(size) + " bytes long; files above " +
+                         std::to_string(limits.maxFileBytes) + " bytes are not read.");
   }
 }
 

@@ -63,10 +63,32 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
+// A UTF-16 file may name UTF-16 itself, or its own byte order; a parser that
+// followed a declaration naming the other order would read other text.
+bool IsUtf16Name(const std::string& name, Form form) {
+  return name == "utf-16" || (name == "utf-16le" && form == Form::kUtf16LittleEndian) ||
+         (name == "utf-16be" && form == Form::kUtf16BigEndian);
+}
+
+// The name as the message can show it: the file's bytes may be anything.
+std::string Printable(std::string_view name) {
+  std::string out;
+  for (char c : name.substr(0, 40)) {
+    out += (c >= 0x20 && c < 0x7F) ? c : '?';
+  }
+  return name.size() > 40 ? out + "..." : out;
+}
+
+[[noreturn]] void RefuseUnreadable() {
+  throw EProgramError(
+      "The file does not begin like XML written in UTF-8, UTF-16 or a single-byte code page such "
+      "as windows-1252; a file in another character encoding cannot be checked and is not read.");
+}
+
 // The names XML parsers know for encodings in which every byte below 0x80 is
 // ASCII and every other character is made of bytes above it.  ISO-8859-12
 // was never published.
-bool IsAsciiCompatible(const std::string& name) {
+bool IsAsciiCompatibleEncoding(const std::string& name) {
   static const char* const kNames[] = {"utf-8", "us-ascii", "ascii", "latin1"};
   for (const char* known : kNames) {
     if (name == known) return true;
@@ -82,12 +104,7 @@ bool IsAsciiCompatible(const std::string& name) {
   return false;
 }
 
-// A UTF-16 file may name UTF-16 itself, or its own byte order; a parser that
-// followed a declaration naming the other order would read other text.
-bool IsUtf16Name(const std::string& name, Form form) {
-  return name == "utf-16" || (name == "utf-16le" && form == Form::kUtf16LittleEndian) ||
-         (name == "utf-16be" && form == Form::kUtf16BigEndian);
-}
+}  // namespace
 
 // The value of the XML declaration's encoding, if the text opens with a
 // declaration that has one.
@@ -107,22 +124,13 @@ std::optional<std::string_view> DeclaredEncoding(std::string_view text) {
   return declaration.substr(at + 1, end - at - 1);
 }
 
-// The name as the message can show it: the file's bytes may be anything.
-std::string Printable(std::string_view name) {
-  std::string out;
-  for (char c : name.substr(0, 40)) {
-    out += (c >= 0x20 && c < 0x7F) ? c : '?';
-  }
-  return name.size() > 40 ? out + "..." : out;
+EncodingKind KindOfEncoding(std::string_view name) {
+  const std::string lower = Lower(name);
+  if (!IsAsciiCompatibleEncoding(lower)) return EncodingKind::kOther;
+  if (lower == "utf-8") return EncodingKind::kUtf8;
+  if (lower == "us-ascii" || lower == "ascii") return EncodingKind::kAscii;
+  return EncodingKind::kSingleByte;
 }
-
-[[noreturn]] void RefuseUnreadable() {
-  throw EProgramError(
-      "The file does not begin like XML written in UTF-8, UTF-16 or a single-byte code page such "
-      "as windows-1252; a file in another character encoding cannot be checked and is not read.");
-}
-
-}  // namespace
 
 std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
   std::size_t markLength = 0;
@@ -144,7 +152,8 @@ std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
       DeclaredEncoding(text.substr(static_cast<std::size_t>(first - text.begin())));
   if (!declared) return text;
   const std::string name = Lower(*declared);
-  if (form == Form::kAsciiCompatible ? !IsAsciiCompatible(name) : !IsUtf16Name(name, form)) {
+  if (form == Form::kAsciiCompatible ? !IsAsciiCompatibleEncoding(name)
+                                     : !IsUtf16Name(name, form)) {
     throw EProgramError(
         "The file declares the character encoding \"" + Printable(*declared) +
         "\", which the import cannot check and does not read; preferences files are written in " +

@@ -5,6 +5,7 @@
 // looks like one.  A file in any other encoding (EBCDIC, UTF-32, the Asian
 // multi-byte code pages) would be read blind, and is refused instead: no
 // preferences file needs one.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,20 @@ namespace platform {
 // EProgramError for a file that does not start like XML in one of those
 // encodings, or whose XML declaration names an encoding the scan cannot read.
 std::string_view XmlScanText(std::string_view bytes, std::string& storage);
+
+// The value of the XML declaration's encoding, if `text` (as XmlScanText
+// gives it) opens with a declaration that has one.
+std::optional<std::string_view> DeclaredEncoding(std::string_view text);
+
+// What an encoding name, in any letter case, stands for, among those in which
+// every byte below 0x80 is ASCII and every other character is made of bytes
+// above it.
+enum class EncodingKind {
+  kUtf8,
+  kAscii,
+  kSingleByte,  // ISO-8859, Latin-1, the Windows code pages 1250 to 1258
+  kOther,
+};
+EncodingKind KindOfEncoding(std::string_view name);
 
 }  // namespace platform
