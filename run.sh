@@ -3,7 +3,7 @@
 #   ./run.sh SWITCHES...     e.g. ./run.sh /IC 'C:\prefs\mine.xml'
 #   ./run.sh import FILE     imports a preferences file given by its Linux path
 # Then shows what the product key holds for the user and for the machine.
-#   ./run.sh check [--json] [--reg OUT.reg] FILE
+#   ./run.sh check [--json] [--reg OUT.reg] [--strict] FILE
 #                            checks a preferences file (Linux paths) with
 #                            CheckWrenfoldPrefs.exe, which writes nothing;
 #                            its exit status is this script's
@@ -49,7 +49,7 @@ if [ "${1:-}" = "check" ]; then
       --reg)
         args+=("--reg")
         if [ $# -gt 1 ]; then args+=("$(windows_path "$2")"); shift; fi ;;
-      -*) args+=("$1") ;;
+      -*|/\?) args+=("$1") ;;
       *) args+=("$(windows_path "$1")") ;;
     esac
     shift

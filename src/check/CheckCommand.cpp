@@ -1,5 +1,6 @@
 #include "check/CheckCommand.h"
 
+#include <cstdio>
 #include <fstream>
 #include <optional>
 
@@ -7,13 +8,26 @@
 #include "check/RegFile.h"
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
+#include "platform/Services.h"
+#include "platform/Ui.h"
+#include "platform/UniqueHandle.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] FILE";
+constexpr const char* kUsage =
+    "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] [--strict] [--codepage N] FILE\n"
+    "  --json         the report as JSON lines instead of text\n"
+    "  --reg OUT.reg  also the values the program writes, as a .reg file\n"
+    "  --strict       notes count as warnings for the exit status\n"
+    "  --codepage N   check as a machine whose ANSI code page is N reads the file\n"
+    "                 (874 or 1250 to 1258; on Windows any code page it knows)\n"
+    "  /?, -h, --help this text";
 
 struct Options {
+  bool help = false;
   bool json = false;
+  bool strict = false;
+  std::optional<unsigned> codePage;
   std::optional<std::string> regFile;
   std::string file;
 };
@@ -24,14 +38,36 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   bool haveFile = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--json") {
-      options.json = true;
-    } else if (argument == "--reg") {
-      if (i + 1 == arguments.size() || options.regFile) {
-        error = options.regFile ? "--reg given twice" : "--reg needs the name of a .reg file";
+    // The value of an option that takes one; none, with `error` set, when it is missing.
+    const auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 == arguments.size()) {
+        error = argument + " needs a value";
         return std::nullopt;
       }
-      options.regFile = arguments[++i];
+      return arguments[++i];
+    };
+    if (argument == "/?" || argument == "-h" || argument == "--help") {
+      options.help = true;
+    } else if (argument == "--json") {
+      options.json = true;
+    } else if (argument == "--strict") {
+      options.strict = true;
+    } else if (argument == "--codepage") {
+      const std::optional<std::string> number = value();
+      if (!number) return std::nullopt;
+      if (number->empty() || number->size() > 5 ||
+          number->find_first_not_of("0123456789") != std::string::npos || options.codePage) {
+        error = options.codePage ? "--codepage given twice" : "--codepage needs a number";
+        return std::nullopt;
+      }
+      options.codePage = static_cast<unsigned>(std::stoul(*number));
+    } else if (argument == "--reg") {
+      if (options.regFile) {
+        error = "--reg given twice";
+        return std::nullopt;
+      }
+      options.regFile = value();
+      if (!options.regFile) return std::nullopt;
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option " + argument;
       return std::nullopt;
@@ -43,18 +79,34 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       haveFile = true;
     }
   }
-  if (!haveFile) {
+  if (!haveFile && !options.help) {
     error = "no preferences file given";
     return std::nullopt;
   }
   return options;
 }
 
-bool WriteBytes(const std::string& fileName, const std::string& bytes) {
-  std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
+// Written whole under a temporary name and renamed, so that the name never
+// holds half a file, nor an older file after a failed write.
+bool WriteWhole(const std::string& fileName, const std::string& bytes) {
+  const std::string temporary = fileName + ".partial";
+  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   file.close();
-  return !file.fail();
+  if (file.fail()) {
+    std::remove(temporary.c_str());
+    std::remove(fileName.c_str());
+    return false;
+  }
+  // Windows' rename does not replace an existing file.
+  if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+    std::remove(fileName.c_str());
+    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -67,24 +119,43 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     err << "CheckWrenfoldPrefs: " << error << "\n" << kUsage << "\n";
     return kUsageStatus;
   }
+  if (options->help) {
+    out << kUsage << "\n";
+    return 0;
+  }
 
-  const TCheckReport report = CheckPrefsFile(options->file);
+  // The conversions of every service follow the code page asked for, for
+  // the length of the check only.
+  platform::IUserInterface& ui = platform::Ui();
+  const unsigned systemCodePage = ui.AnsiCodePage();
+  if (options->codePage && !ui.UseAnsiCodePage(*options->codePage)) {
+    err << "CheckWrenfoldPrefs: this build cannot convert with code page " << *options->codePage
+        << "\n"
+        << kUsage << "\n";
+    return kUsageStatus;
+  }
+  const platform::ScopeExit restoreCodePage([&] { ui.UseAnsiCodePage(systemCodePage); });
+
+  TCheckReport report = CheckPrefsFile(options->file);
+  report.strict = options->strict;
+  // The .reg file first, so that the report's last line gives the status the
+  // process ends with.
+  if (options->regFile) {
+    if (report.verdict != TCheckVerdict::kImported) {
+      // No .reg file from an earlier check may stand beside this verdict.
+      std::remove(options->regFile->c_str());
+      err << "CheckWrenfoldPrefs: no .reg file written: the program writes nothing from this "
+             "file\n";
+    } else if (!WriteWhole(*options->regFile, RegFileBytes(report))) {
+      err << "CheckWrenfoldPrefs: cannot write " << *options->regFile << "\n";
+      report.regFileFailed = true;
+    }
+  }
   if (options->json) {
     WriteJsonReport(report, out);
   } else {
     WriteTextReport(report, out);
   }
   out.flush();
-
-  int status = ExitStatus(report);
-  if (options->regFile) {
-    if (report.verdict != TCheckVerdict::kImported) {
-      err << "CheckWrenfoldPrefs: no .reg file written: the program writes nothing from this "
-             "file\n";
-    } else if (!WriteBytes(*options->regFile, RegFileBytes(report))) {
-      err << "CheckWrenfoldPrefs: cannot write " << *options->regFile << "\n";
-      status = 2;
-    }
-  }
-  return status;
+  return ExitStatus(report);
 }

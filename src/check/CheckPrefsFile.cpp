@@ -1,12 +1,15 @@
 #include "check/CheckPrefsFile.h"
 
 #include <fstream>
-#include <iterator>
+#include <string_view>
 
 #include "check/CollectingUi.h"
+#include "check/EncodingFindings.h"
+#include "check/StartTagLines.h"
 #include "check/WalkListener.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
+#include "platform/Ui.h"
 #include "platform/UniqueHandle.h"
 #include "platform/XmlFaultScan.h"
 #include "platform/fake/FakeRegistry.h"
@@ -26,18 +29,43 @@ TCheckVerdict VerdictOf(TImportVerdict verdict) {
   return TCheckVerdict::kFailed;
 }
 
+// More than the import reads: a larger file is refused before it is parsed.
+constexpr std::streamoff kMaxScannedBytes = 64ll * 1024 * 1024;
+
+// The file's bytes for our own scans; empty when it cannot be read or is too
+// large, which the import then reports.
+std::string ReadBytes(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  if (size < 0 || size > kMaxScannedBytes) return {};
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.seekg(0);
+  file.read(bytes.data(), size);
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return bytes;
+}
+
+// The other findings' paths start at the scope element.
+std::string PathBelowProduct(const std::string& path) {
+  const std::size_t document = path.find('/');
+  const std::size_t product =
+      document == std::string::npos ? std::string::npos : path.find('/', document + 1);
+  return product == std::string::npos ? path : path.substr(product + 1);
+}
+
 // Names the parser here read although their namespace prefix is declared
 // nowhere: a parser on Windows refuses such a file, Wine's drops the prefix.
-void WarnUndeclaredPrefixes(const std::string& fileName, TCheckReport& report) {
-  std::ifstream in(fileName, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+void WarnUndeclaredPrefixes(std::string_view bytes, TCheckReport& report) {
   for (const platform::XmlPrefixUse& use : platform::FindUndeclaredPrefixes(bytes)) {
-    report.findings.push_back(
-        {TSeverity::kWarning, "undeclared-prefix", use.path,
-         "\"" + use.name + "\" at line " + std::to_string(use.line) + ", column " +
-             std::to_string(use.column) +
-             " has a namespace prefix that no element declares: MSXML on Windows refuses the "
-             "file, under Wine the name reads without its prefix"});
+    TFinding finding = MakeFinding(
+        TSeverity::kWarning, "undeclared-prefix", PathBelowProduct(use.path),
+        "\"" + use.name + "\" at column " + std::to_string(use.column) +
+            " has a namespace prefix that no element declares: MSXML on Windows refuses the "
+            "file, under Wine the name reads without its prefix");
+    finding.line = static_cast<int>(use.line);
+    // Windows and Wine then read the same name.
+    finding.fix = use.name.substr(use.name.find(':') + 1);
+    report.findings.push_back(std::move(finding));
   }
 }
 
@@ -46,13 +74,19 @@ void WarnUndeclaredPrefixes(const std::string& fileName, TCheckReport& report) {
 TCheckReport CheckPrefsFile(const std::string& fileName) {
   TCheckReport report;
   report.fileName = fileName;
+  report.codePage = platform::Ui().AnsiCodePage();
   // The program imports only a file that exists, and says nothing otherwise.
   if (!platform::Process().FileExists(fileName)) {
     report.verdict = TCheckVerdict::kNotFound;
     return report;
   }
 
-  TWalkListener listener(report);
+  const std::string bytes = ReadBytes(fileName);
+  TStartTagLines lines(bytes);
+  if (auto finding = EncodingFinding(bytes, lines, report.codePage)) {
+    report.findings.push_back(std::move(*finding));
+  }
+  TWalkListener listener(report, lines);
   platform::ScopedServices services;
   platform::fake::FakeRegistry registry;
   TCollectingUi ui(platform::Ui(),
@@ -69,9 +103,10 @@ TCheckReport CheckPrefsFile(const std::string& fileName) {
   TConfigBase store;
   const TImportResult result = ImportPrefsFile(fileName, store, &listener);
   report.verdict = VerdictOf(result.verdict);
+  report.reason = result.reason;
   report.report = result.report;
   report.fault = result.fault;
-  if (report.verdict != TCheckVerdict::kRejected) WarnUndeclaredPrefixes(fileName, report);
+  if (report.verdict != TCheckVerdict::kRejected) WarnUndeclaredPrefixes(bytes, report);
   listener.WalkEnded();
   return report;
 }

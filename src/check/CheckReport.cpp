@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "xmlimport/ImportOutcome.h"
+
 std::size_t TCheckReport::ValueCount() const {
   std::size_t count = 0;
   for (const TCheckedKey& key : keys) count += key.values.size();
@@ -15,8 +17,24 @@ std::size_t TCheckReport::Count(TSeverity severity) const {
 }
 
 int ExitStatus(const TCheckReport& report) {
-  if (report.verdict != TCheckVerdict::kImported) return 2;
-  return report.Count(TSeverity::kWarning) > 0 ? 1 : 0;
+  if (report.verdict != TCheckVerdict::kImported || report.regFileFailed) return 2;
+  if (report.Count(TSeverity::kWarning) > 0) return 1;
+  return report.strict && report.Count(TSeverity::kNote) > 0 ? 1 : 0;
+}
+
+const char* VerdictWord(TCheckVerdict verdict) {
+  switch (verdict) {
+    case TCheckVerdict::kImported: return OutcomeName(TRunOutcomeKind::kImported);
+    case TCheckVerdict::kForeign:
+    case TCheckVerdict::kRejected: return OutcomeName(TRunOutcomeKind::kRejected);
+    case TCheckVerdict::kFailed: return OutcomeName(TRunOutcomeKind::kFailed);
+    case TCheckVerdict::kNotFound: return OutcomeName(TRunOutcomeKind::kFileNotFound);
+  }
+  return "";
+}
+
+std::string LocationOf(cfgDataScope scope, const std::string& keyPath) {
+  return std::string(scope == cfgPerMachine ? "HKLM\\" : "HKCU\\") + KeyName({scope, keyPath, {}});
 }
 
 const char* RootName(cfgDataScope scope) {

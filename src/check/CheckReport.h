@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/XmlDom.h"
+#include "xmlimport/ImpExpRegXML.h"
 #include "xmlimport/ImportObserver.h"
 
 enum class TCheckVerdict {
@@ -30,11 +31,33 @@ struct TFinding {
   std::string path;
   // What the import does, in a sentence.
   std::string text;
+  // The line of the element's start tag in the file; for a finding about the
+  // whole file, the line of the declaration it concerns; 0 when the file's
+  // markup could not be read for lines.
+  int line = 0;
+  // The registry key the element's values go to ("HKCU\Software\...\General"),
+  // and the value's name there; empty where nothing is written.
+  std::string location;
+  std::string valueName;
+  // What to write instead, where one fix is clear; empty otherwise.
+  std::string fix;
 };
+
+// A finding whose place the walk fills in.
+inline TFinding MakeFinding(TSeverity severity, std::string kind, std::string path = {},
+                            std::string text = {}) {
+  TFinding finding;
+  finding.severity = severity;
+  finding.kind = std::move(kind);
+  finding.path = std::move(path);
+  finding.text = std::move(text);
+  return finding;
+}
 
 struct TCheckedValue {
   TImportedValue value;
   std::string path;
+  int line = 0;
 };
 
 // One key as the walk opens it, and the values it passes to the store there
@@ -47,6 +70,14 @@ struct TCheckedKey {
 struct TCheckReport {
   std::string fileName;
   TCheckVerdict verdict = TCheckVerdict::kImported;
+  // Why the program refuses the file as a whole; kNone when it does not.
+  TRejectReason reason = TRejectReason::kNone;
+  // The ANSI code page that names and texts were converted to.
+  unsigned codePage = 0;
+  // Notes count as warnings for the exit status.
+  bool strict = false;
+  // The .reg file asked for could not be written.
+  bool regFileFailed = false;
   // The text of the program's own message box; empty when it shows none.
   std::string report;
   // Where the parser found the file not well-formed, and why; line 0 when it
@@ -59,9 +90,14 @@ struct TCheckReport {
   std::size_t Count(TSeverity severity) const;
 };
 
-// 0: nothing to warn about; 1: warnings; 2: the program would reject the file
-// or could not read it.
+// 0: nothing to warn about; 1: warnings (or notes, when strict); 2: the
+// program would reject the file or could not read it, or the .reg file could
+// not be written.
 int ExitStatus(const TCheckReport& report);
+
+// The program's outcome word for the verdict: "imported", "rejected",
+// "failed", "file not found".
+const char* VerdictWord(TCheckVerdict verdict);
 
 // HKEY_CURRENT_USER for the per-user scopes, HKEY_LOCAL_MACHINE for
 // cfgPerMachine: where a value of the scope lands when the machine key may
@@ -70,6 +106,9 @@ const char* RootName(cfgDataScope scope);
 // The key below the root as a .reg file or a report names it: the key path
 // without the trailing backslash of the product key itself.
 std::string KeyName(const TImportedKey& key);
+// "HKCU\Software\Orlavex\Wrenfold 4\General": the key as an administrator
+// names it, HKLM for the machine's.
+std::string LocationOf(cfgDataScope scope, const std::string& keyPath);
 // "cfgPerUserRoam" and so on.
 std::string ScopeName(cfgDataScope scope);
 // "integer", "string", "boolean", "binary".

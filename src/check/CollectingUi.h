@@ -21,6 +21,8 @@ class TCollectingUi final : public platform::IUserInterface {
   std::string AnsiToUtf8(std::string_view ansi) override { return inner_.AnsiToUtf8(ansi); }
   std::string AnsiUpperCase(std::string_view ansi) override { return inner_.AnsiUpperCase(ansi); }
   std::string AnsiLowerCase(std::string_view ansi) override { return inner_.AnsiLowerCase(ansi); }
+  unsigned AnsiCodePage() override { return inner_.AnsiCodePage(); }
+  bool UseAnsiCodePage(unsigned codePage) override { return inner_.UseAnsiCodePage(codePage); }
 
   // A check makes no windows and runs no message loop.
   platform::WindowHandle CreateApplicationWindow(const std::string&) override { return nullptr; }

@@ -6,23 +6,13 @@
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
+#include "xmlimport/ImportOutcome.h"
 
 namespace {
 
 // An ANSI text as a JSON string in UTF-8.
 std::string Json(const std::string& ansi) {
   return platform::JsonString(platform::Ui().AnsiToUtf8(ansi));
-}
-
-const char* VerdictWord(TCheckVerdict verdict) {
-  switch (verdict) {
-    case TCheckVerdict::kImported: return "imported";
-    case TCheckVerdict::kForeign: return "foreign";
-    case TCheckVerdict::kRejected: return "rejected";
-    case TCheckVerdict::kFailed: return "failed";
-    case TCheckVerdict::kNotFound: return "not-found";
-  }
-  return "";
 }
 
 std::string JsonData(const TImportedValue& value) {
@@ -55,17 +45,19 @@ std::string KeyFields(const TImportedKey& key) {
 void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)
       << ",\"verdict\":" << Json(VerdictWord(report.verdict))
-      << ",\"report\":" << Json(report.report);
+      << ",\"reason\":" << Json(RejectReasonName(report.reason))
+      << ",\"codepage\":" << report.codePage << ",\"report\":" << Json(report.report);
   if (report.fault.line > 0) {
     out << ",\"line\":" << report.fault.line << ",\"column\":" << report.fault.column
-        << ",\"reason\":" << Json(report.fault.reason);
+        << ",\"fault\":" << Json(report.fault.reason);
   }
   out << ",\"values\":" << report.ValueCount() << ",\"keys\":" << report.keys.size() << "}\n";
   for (const TCheckedKey& key : report.keys) {
     out << "{\"record\":\"key\"," << KeyFields(key.key) << "}\n";
     for (const TCheckedValue& value : key.values) {
-      out << "{\"record\":\"value\",\"path\":" << Json(value.path) << "," << KeyFields(key.key)
-          << ",\"name\":" << Json(value.value.name)
+      out << "{\"record\":\"value\",\"path\":" << Json(value.path) << ",\"line\":" << value.line
+          << ",\"location\":" << Json(LocationOf(key.key.scope, key.key.keyPath)) << ","
+          << KeyFields(key.key) << ",\"name\":" << Json(value.value.name)
           << ",\"type\":" << Json(TypeWord(value.value.type))
           << ",\"data\":" << JsonData(value.value) << "}\n";
     }
@@ -74,7 +66,9 @@ void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
     out << "{\"record\":\"finding\",\"severity\":"
         << Json(finding.severity == TSeverity::kWarning ? "warning" : "note")
         << ",\"kind\":" << Json(finding.kind) << ",\"path\":" << Json(finding.path)
-        << ",\"text\":" << Json(finding.text) << "}\n";
+        << ",\"line\":" << finding.line << ",\"location\":" << Json(finding.location)
+        << ",\"name\":" << Json(finding.valueName) << ",\"text\":" << Json(finding.text)
+        << ",\"fix\":" << Json(finding.fix) << "}\n";
   }
   out << "{\"record\":\"summary\",\"warnings\":" << report.Count(TSeverity::kWarning)
       << ",\"notes\":" << report.Count(TSeverity::kNote) << ",\"exit\":" << ExitStatus(report)

@@ -1,11 +1,16 @@
 #pragma once
 // The checker's report for a pipeline: one JSON object per line, UTF-8.
-//   {"record":"verdict", "file", "verdict", "report", "values", "keys"}
+//   {"record":"verdict", "file", "verdict", "reason", "codepage", "report",
+//    "values", "keys"}
 //   {"record":"key", "root", "scope", "key", "section"}       per key opened
-//   {"record":"value", "path", "root", "scope", "key", "section", "name",
-//    "type", "data"}                                          per value, after its key
-//   {"record":"finding", "severity", "kind", "path", "text"}
+//   {"record":"value", "path", "line", "location", "root", "scope", "key",
+//    "section", "name", "type", "data"}                       per value, after its key
+//   {"record":"finding", "severity", "kind", "path", "line", "location",
+//    "name", "text", "fix"}
 //   {"record":"summary", "warnings", "notes", "exit"}
+// "verdict" is the program's outcome word ("imported", "rejected", "failed",
+// "file not found"), "reason" why it rejects a file ("foreign", "malformed",
+// "no declaration", "limit"; empty otherwise).
 // "data" is a number for an integer, true or false for a boolean, the text
 // for a string and its bytes in hex digits for a binary value.
 #include <ostream>

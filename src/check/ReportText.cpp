@@ -7,6 +7,7 @@
 #include "common/Strings.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "xmlimport/ImportOutcome.h"
 
 namespace {
 
@@ -34,20 +35,23 @@ std::string Counted(std::size_t count, const std::string& word) {
 }
 
 std::string VerdictLine(const TCheckReport& report) {
+  std::string line = VerdictWord(report.verdict);
+  if (report.reason != TRejectReason::kNone) {
+    line += std::string(" (") + RejectReasonName(report.reason) + ")";
+  }
   switch (report.verdict) {
     case TCheckVerdict::kImported:
-      return "imported: the program writes " + Counted(report.ValueCount(), "value") + " into " +
+      return line + ": the program writes " + Counted(report.ValueCount(), "value") + " into " +
              Counted(report.keys.size(), "key");
     case TCheckVerdict::kForeign:
-      return "rejected as another product's file: the program shows this message and writes "
-             "nothing";
+      return line + ": another product's file; the program shows this message and writes nothing";
     case TCheckVerdict::kRejected:
-      return "rejected: the program shows this message and writes nothing";
+      return line + ": the program shows this message and writes nothing";
     case TCheckVerdict::kFailed:
-      return "failed: the program stops with this message; the values before it stay written";
-    case TCheckVerdict::kNotFound: return "file not found: the program does nothing at all";
+      return line + ": the program stops with this message; the values before it stay written";
+    case TCheckVerdict::kNotFound: return line + ": the program does nothing at all";
   }
-  return {};
+  return line;
 }
 
 void WriteFindings(const TCheckReport& report, TSeverity severity, const char* heading,
@@ -57,8 +61,15 @@ void WriteFindings(const TCheckReport& report, TSeverity severity, const char* h
   out << "\n" << heading << " (" << count << "):\n";
   for (const TFinding& finding : report.findings) {
     if (finding.severity != severity) continue;
-    out << "  " << Utf8(finding.path) << "  [" << finding.kind << "]\n";
+    out << "  " << Utf8(finding.path) << "  [" << finding.kind << "]  line " << finding.line
+        << "\n";
+    if (!finding.location.empty()) {
+      out << "    " << Utf8(finding.location);
+      if (!finding.valueName.empty()) out << ", value " << Utf8(QuoteText(finding.valueName));
+      out << "\n";
+    }
     WriteIndented(finding.text, "    ", out);
+    if (!finding.fix.empty()) out << "    write instead: " << Utf8(finding.fix) << "\n";
   }
 }
 
@@ -94,22 +105,26 @@ void WriteTextReport(const TCheckReport& report, std::ostream& out) {
     out << "    at line " << report.fault.line << ", column " << report.fault.column
         << (report.fault.reason.empty() ? "" : ": " + Utf8(report.fault.reason)) << "\n";
   }
+  out << "Code page: " << report.codePage
+      << " (names and texts as the program converts them to this ANSI code page)\n";
 
-  if (!report.keys.empty()) out << "\nValues, key by key (scope, key below the product key):\n";
+  if (!report.keys.empty())
+    out << "\nValues, key by key (the registry key and the scope the import opens it in):\n";
   for (const TCheckedKey& key : report.keys) {
-    out << "  " << ScopeName(key.key.scope) << ", "
-        << (key.key.section.empty() ? std::string("the product key itself") : Utf8(key.key.section))
-        << ":\n";
+    out << "  " << Utf8(LocationOf(key.key.scope, key.key.keyPath)) << " ("
+        << ScopeName(key.key.scope) << "):\n";
     if (key.values.empty()) out << "    (opened and created, no value)\n";
     for (const TCheckedValue& value : key.values) {
       out << "    " << Utf8(QuoteText(value.value.name)) << " = " << Utf8(DataText(value.value))
-          << "\n";
+          << "  (line " << value.line << ")\n";
     }
   }
 
   WriteFindings(report, TSeverity::kWarning, "Warnings", out);
   WriteFindings(report, TSeverity::kNote, "Notes", out);
   out << "\nResult: " << Counted(report.Count(TSeverity::kWarning), "warning") << ", "
-      << Counted(report.Count(TSeverity::kNote), "note") << "; exit status " << ExitStatus(report)
-      << "\n";
+      << Counted(report.Count(TSeverity::kNote), "note")
+      << (report.strict ? " (strict: notes count as warnings)" : "")
+      << (report.regFileFailed ? "; the .reg file could not be written" : "") << "; exit status "
+      << ExitStatus(report) << "\n";
 }

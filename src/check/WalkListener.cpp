@@ -1,7 +1,10 @@
 #include "check/WalkListener.h"
 
+#include "check/SettingFindings.h"
 #include "check/TextQuote.h"
+#include "check/ValueTextFindings.h"
 #include "common/Strings.h"
+#include "prefstore/ProductIdentity.h"
 #include "xmlimport/PrefsFileFormat.h"
 
 namespace {
@@ -16,6 +19,16 @@ bool IsBareText(const std::string& nodeName) {
 }
 
 bool IsComment(const std::string& nodeName) { return nodeName == "#comment"; }
+
+// Depths of the walk below the document element.
+constexpr std::size_t kProductDepth = 1;
+constexpr std::size_t kScopeDepth = 2;
+constexpr std::size_t kSectionDepth = 3;
+constexpr std::size_t kValueDepth = 4;
+
+std::string ProductKeyPath(const std::string& mappedSection) {
+  return std::string(kProductRegistryKey) + "\\" + mappedSection;
+}
 
 std::string Join(const std::string& parent, const std::string& child) {
   if (parent.empty()) return child;
@@ -36,13 +49,31 @@ const char* ZeroOf(PrefValueType type) {
 
 }  // namespace
 
-void TWalkListener::Warn(std::string kind, std::string path, std::string text) {
-  report_.findings.push_back(
-      {TSeverity::kWarning, std::move(kind), std::move(path), std::move(text)});
+void TWalkListener::Warn(std::string kind, std::string path, std::string text, std::string fix) {
+  TFinding finding =
+      MakeFinding(TSeverity::kWarning, std::move(kind), std::move(path), std::move(text));
+  finding.fix = std::move(fix);
+  Add(std::move(finding));
 }
 
-void TWalkListener::Note(std::string kind, std::string path, std::string text) {
-  report_.findings.push_back({TSeverity::kNote, std::move(kind), std::move(path), std::move(text)});
+void TWalkListener::Note(std::string kind, std::string path, std::string text, std::string fix) {
+  TFinding finding =
+      MakeFinding(TSeverity::kNote, std::move(kind), std::move(path), std::move(text));
+  finding.fix = std::move(fix);
+  Add(std::move(finding));
+}
+
+void TWalkListener::Add(TFinding finding) {
+  if (finding.path.empty()) finding.path = Path();
+  if (finding.line == 0) finding.line = line_;
+  if (inSection_ || inValue_) finding.location = location_;
+  if (inValue_) finding.valueName = value_.decodedName;
+  report_.findings.push_back(std::move(finding));
+}
+
+void TWalkListener::Enter(const platform::IXmlNode& node, std::size_t depth) {
+  const std::string name = node.Name();
+  if (!name.empty() && name.front() != '#') line_ = lines_.Enter(depth);
 }
 
 std::string TWalkListener::Path() const {
@@ -57,7 +88,11 @@ void TWalkListener::StoreReported(const std::string& caption, const std::string&
 }
 
 void TWalkListener::WalkEnded() {
-  if (report_.verdict != TCheckVerdict::kImported || sawProduct_) return;
+  if (report_.verdict != TCheckVerdict::kImported) return;
+  inSection_ = inValue_ = false;
+  ListRunningSettings();
+  if (sawProduct_) return;
+  line_ = lines_.DocumentTypeLine();
   Warn("no-product", std::string(kPreferencesDocumentName),
        "no product element \"Wrenfold\" (any letter case) that is not a text element: nothing is "
        "written");
@@ -66,6 +101,8 @@ void TWalkListener::WalkEnded() {
 void TWalkListener::DocumentChildIgnored(const platform::IXmlNode& child) {
   const std::string name = child.Name();
   const std::string path = Join(std::string(kPreferencesDocumentName), name);
+  Enter(child, kProductDepth);
+  inSection_ = inValue_ = false;
   if (IsBareText(name)) {
     Warn("ignored-text", path, "text directly in the document element: ignored");
   } else if (child.IsTextElement()) {
@@ -78,12 +115,15 @@ void TWalkListener::DocumentChildIgnored(const platform::IXmlNode& child) {
 
 void TWalkListener::ProductEntered(const platform::IXmlNode& product) {
   sawProduct_ = true;
+  Enter(product, kProductDepth);
   productName_ = product.Name();
   scope_.clear();
   inSection_ = inValue_ = false;
 }
 
 void TWalkListener::ProductChildIgnored(const platform::IXmlNode& child) {
+  Enter(child, kScopeDepth);
+  inSection_ = inValue_ = false;
   Warn("ignored-element", Join(productName_, child.Name()),
        "a text element directly in the product element: ignored (values belong in a scope "
        "element)");
@@ -92,6 +132,7 @@ void TWalkListener::ProductChildIgnored(const platform::IXmlNode& child) {
 void TWalkListener::ScopeEntered(const platform::IXmlNode& scope) {
   scope_ = scope.Name();
   inSection_ = inValue_ = false;
+  Enter(scope, kScopeDepth);
   if (IsComment(scope_)) return;
   if (IsBareText(scope_)) {
     Warn("ignored-text", Join(productName_, scope_),
@@ -111,6 +152,12 @@ void TWalkListener::SectionEntered(const platform::IXmlNode& section) {
   inSection_ = true;
   inValue_ = false;
   sectionWarned_ = false;
+  Enter(section, kSectionDepth);
+  const std::string decoded = DecodeName(section_);
+  location_.clear();
+  if (!IsComment(section_) && !IsBareText(section_) && !IsSkippedSection(decoded)) {
+    location_ = LocationOf(ScopeOfName(scope_), ProductKeyPath(mapper_.Map(decoded)));
+  }
   if (!section.IsTextElement() && section.ConversionIsLossy()) {
     Warn("ansi-conversion", Path(),
          "characters that the ANSI code page lacks in the section's name: each is written as "
@@ -151,9 +198,20 @@ void TWalkListener::KeyOpened(const TImportedKey& key, bool opened) {
 
   const std::string unknownPrefix = "$Unknown\\";
   if (inSection_ && key.section.compare(0, unknownPrefix.size(), unknownPrefix) == 0) {
-    Note("unknown-section", Path(),
-         "not one of the product's sections: its values go to the key \"" + key.section +
-             "\" below the product key");
+    const std::vector<TFinding> close =
+        SectionNameFindings(key.section.substr(unknownPrefix.size()));
+    for (const TFinding& finding : close) Add(finding);
+    if (close.empty()) {
+      Note("unknown-section", Path(),
+           "not one of the product's sections: its values go to the key \"" + key.section +
+               "\" below the product key");
+    }
+  }
+  const TKnownSection* known = inSection_ ? FindKnownSection(key.section) : nullptr;
+  if (known != nullptr && known->listing == TSectionListing::kNotListed) {
+    Note("unlisted-section", Path(),
+         "the product's settings schema does not list the values of section \"" + known->name +
+             "\" one by one: their names and types are not checked");
   }
   if (key.scope == cfgPerMachine) {
     Note("per-machine", Path(),
@@ -168,6 +226,10 @@ void TWalkListener::ValueEntered(const platform::IXmlNode& value, bool inProduct
   inValue_ = true;
   value_ = ValueElement{};
   value_.name = value.Name();
+  Enter(value, inProductKey ? kSectionDepth : kValueDepth);
+  if (inProductKey) location_ = LocationOf(ScopeOfName(scope_), ProductKeyPath({}));
+  value_.decodedName = DecodeName(value_.name);
+  value_.fileText = value.ElementText().value_or(std::string());
   value_.typeWord = value.Attribute("type");
   value_.textElement = value.IsTextElement();
   value_.hasChildren = value.FirstChild() != nullptr;
@@ -194,6 +256,7 @@ void TWalkListener::ValueWithoutType() {
 }
 
 void TWalkListener::ValueTextDecoded(PrefValueType type, const std::string& text) {
+  value_.decodedText = text;
   if (value_.hasChildren && !value_.textElement) {
     Warn("not-text-element", Path(),
          std::string("not a text element (a CDATA section, a comment, child elements or mixed "
@@ -254,7 +317,7 @@ void TWalkListener::CheckBinary(const std::string& text) {
 }
 
 void TWalkListener::ValuePassed(const TImportedValue& value) {
-  if (!report_.keys.empty()) report_.keys.back().values.push_back({value, Path()});
+  if (!report_.keys.empty()) report_.keys.back().values.push_back({value, Path(), line_});
   std::string key = value.keyPath;
   if (!key.empty() && key.back() == '\\') key.pop_back();
   const std::string id = std::string(RootName(value.scope)) + "\n" + AnsiLowerCase(key) + "\n" +
@@ -264,4 +327,32 @@ void TWalkListener::ValuePassed(const TImportedValue& value) {
     Warn("duplicate-value", Path(),
          "the same value as at " + first->second + " (the same key and name): the last one wins");
   }
+  CheckSettings(value);
+}
+
+void TWalkListener::CheckSettings(const TImportedValue& value) {
+  for (TFinding& finding : SettingFindings(value, value_.decodedText)) Add(std::move(finding));
+  if (value.type == PrefValueType::kString) {
+    if (auto finding = UnderscoreFinding(value_.fileText, value.text)) Add(std::move(*finding));
+  }
+  if (RunsProgram(value)) {
+    running_.push_back({Path(), line_, location_, value.name,
+                        value.type == PrefValueType::kString ? value.text : std::string()});
+  }
+}
+
+void TWalkListener::ListRunningSettings() {
+  if (running_.empty()) return;
+  TFinding finding = MakeFinding(TSeverity::kNote, "runs-program", running_.front().path, {});
+  finding.line = running_.front().line;
+  finding.location = running_.front().location;
+  finding.valueName = running_.front().name;
+  finding.text =
+      "settings that name a program, a command or command-line parameters that the "
+      "product runs; review them before the file is deployed:";
+  for (const RunningSetting& setting : running_) {
+    finding.text += "\n" + setting.location + ", \"" + setting.name + "\" (line " +
+                    std::to_string(setting.line) + ") = " + QuoteText(setting.text, kQuotedChars);
+  }
+  report_.findings.push_back(std::move(finding));
 }

@@ -5,13 +5,17 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "check/CheckReport.h"
+#include "check/StartTagLines.h"
 #include "xmlimport/ImportObserver.h"
+#include "xmlimport/PrefsFileFormat.h"
 
 class TWalkListener final : public IImportObserver {
  public:
-  explicit TWalkListener(TCheckReport& report) : report_(report) {}
+  // `lines` numbers the file's start tags for the findings and values.
+  TWalkListener(TCheckReport& report, TStartTagLines& lines) : report_(report), lines_(lines) {}
 
   // A message box of the store, raised at the element the walk is in.
   void StoreReported(const std::string& caption, const std::string& text);
@@ -37,10 +41,28 @@ class TWalkListener final : public IImportObserver {
     std::optional<std::string> typeWord;
     bool textElement = false;
     bool hasChildren = false;
+    std::string decodedName;
+    std::string fileText;     // the text as the file holds it, before decoding
+    std::string decodedText;  // as decoded, before it is read as its type
+  };
+  // A setting that makes the product run something, for the list at the end.
+  struct RunningSetting {
+    std::string path;
+    int line = 0;
+    std::string location;
+    std::string name;
+    std::string text;
   };
 
-  void Warn(std::string kind, std::string path, std::string text);
-  void Note(std::string kind, std::string path, std::string text);
+  // A finding at the element the walk is in, with its line, key and value
+  // name; `fix` is what to write instead, where one is clear.
+  void Warn(std::string kind, std::string path, std::string text, std::string fix = {});
+  void Note(std::string kind, std::string path, std::string text, std::string fix = {});
+  void Add(TFinding finding);
+  // The line of the element the walk enters at that depth, when it is one.
+  void Enter(const platform::IXmlNode& node, std::size_t depth);
+  void CheckSettings(const TImportedValue& value);
+  void ListRunningSettings();
   void CheckNumber(PrefValueType type, const std::string& text);
   void CheckBinary(const std::string& text);
   // Where the walk is: scope, section (unless the value sits directly in
@@ -48,6 +70,13 @@ class TWalkListener final : public IImportObserver {
   std::string Path() const;
 
   TCheckReport& report_;
+  TStartTagLines& lines_;
+  const TSectionMapper mapper_;
+  int line_ = 0;
+  // The key the current section's or value's values go to, as LocationOf
+  // names it; empty where nothing is written.
+  std::string location_;
+  std::vector<RunningSetting> running_;
   bool sawProduct_ = false;
   std::string productName_;
   std::string scope_;

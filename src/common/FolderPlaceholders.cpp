@@ -12,7 +12,7 @@
 namespace {
 
 struct Placeholder {
-  const char* text;
+  std::string_view text;
   std::string (*resolve)();
 };
 
@@ -23,15 +23,15 @@ std::string ShellFolder() {
 
 // The order matters: a folder that lies inside a later one must come first.
 constexpr std::array<Placeholder, 9> kPlaceholders = {{
-    {"[My Documents]\\", GetMyDocumentsDir},
-    {"[Desktop]\\", GetDesktopDir},
-    {"[TEMP]\\", GetTempDir},
-    {"[CSIDL-PROGRAM-FILES]\\", ShellFolder<platform::csidl::kProgramFiles>},
-    {"[CSIDL-PROGRAM-FILES-COMMON]", ShellFolder<platform::csidl::kProgramFilesCommon>},
-    {"[CSIDL-COMMON-DOCUMENTS]", ShellFolder<platform::csidl::kCommonDocuments>},
-    {"[CSIDL-APPDATA]", ShellFolder<platform::csidl::kAppData>},
-    {"[CSIDL-LOCAL-APPDATA]", ShellFolder<platform::csidl::kLocalAppData>},
-    {"[CSIDL-COMMON-APPDATA]", ShellFolder<platform::csidl::kCommonAppData>},
+    {placeholder::kMyDocuments, GetMyDocumentsDir},
+    {placeholder::kDesktop, GetDesktopDir},
+    {placeholder::kTemp, GetTempDir},
+    {placeholder::kProgramFiles, ShellFolder<platform::csidl::kProgramFiles>},
+    {placeholder::kProgramFilesCommon, ShellFolder<platform::csidl::kProgramFilesCommon>},
+    {placeholder::kCommonDocuments, ShellFolder<platform::csidl::kCommonDocuments>},
+    {placeholder::kAppData, ShellFolder<platform::csidl::kAppData>},
+    {placeholder::kLocalAppData, ShellFolder<platform::csidl::kLocalAppData>},
+    {placeholder::kCommonAppData, ShellFolder<platform::csidl::kCommonAppData>},
 }};
 
 }  // namespace

@@ -8,3 +8,10 @@ class EProgramError : public std::runtime_error {
  public:
   explicit EProgramError(const std::string& message) : std::runtime_error(message) {}
 };
+
+// A file refused for a bound on what it may make the parser do (its size,
+// nesting or entity expansion), not for being malformed.
+class EXmlLimitError : public EProgramError {
+ public:
+  using EProgramError::EProgramError;
+};

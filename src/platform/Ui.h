@@ -37,6 +37,13 @@ class IUserInterface {
   // Locale-aware case mapping of ANSI text (CharUpperBuffA, CharLowerBuffA).
   virtual std::string AnsiUpperCase(std::string_view ansi) = 0;
   virtual std::string AnsiLowerCase(std::string_view ansi) = 0;
+  // The ANSI code page of the conversions and case mapping, here and in the
+  // XML document model: the system's (GetACP) unless another was chosen.
+  virtual unsigned AnsiCodePage() { return 1252; }
+  // Converts with another code page from now on, as a check for a machine of
+  // another ANSI code page does; false, changing nothing, when this build
+  // cannot convert with it.
+  virtual bool UseAnsiCodePage(unsigned codePage) { return codePage == AnsiCodePage(); }
 
   // The hidden application window and main window; null when none can be made.
   virtual WindowHandle CreateApplicationWindow(const std::string& title) = 0;

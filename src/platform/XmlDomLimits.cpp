@@ -41,7 +41,7 @@ bool IsEntityReference(std::string_view name) {
 }
 
 [[noreturn]] void RefuseParameterEntities() {
-  throw EProgramError(
+  throw EXmlLimitError(
       "The file declares or uses parameter entities (<!ENTITY % ...> or %name;), which "
       "preferences files do not use.");
 }
@@ -168,8 +168,9 @@ class LimitScan {
   };
 
   [[noreturn]] static void ThrowNested() {
-    throw EProgramError("The entity references in the file are nested more than " +
-                        std::to_string(kMaxEntityNesting) + " levels deep or refer to themselves.");
+    throw EXmlLimitError("The entity references in the file are nested more than " +
+                         std::to_string(kMaxEntityNesting) +
+                         " levels deep or refer to themselves.");
   }
 
   std::uint64_t Cap() const { return limits_.maxEntityExpansion + 1; }
@@ -178,22 +179,22 @@ class LimitScan {
     if (limits_.maxEntityExpansion == 0) return;
     expansion_ = std::min(expansion_ + size, Cap());
     if (expansion_ > limits_.maxEntityExpansion) {
-      throw EProgramError("The entity references in the file expand to more than " +
-                          std::to_string(limits_.maxEntityExpansion) + " characters.");
+      throw EXmlLimitError("The entity references in the file expand to more than " +
+                           std::to_string(limits_.maxEntityExpansion) + " characters.");
     }
   }
 
   void AddNodes(std::uint64_t count) {
     nodes_ += count;
     if (limits_.maxNodes != 0 && nodes_ > limits_.maxNodes) {
-      throw EProgramError("The file holds more than " + std::to_string(limits_.maxNodes) +
-                          " elements, attributes, texts and other nodes.");
+      throw EXmlLimitError("The file holds more than " + std::to_string(limits_.maxNodes) +
+                           " elements, attributes, texts and other nodes.");
     }
   }
 
   void CheckPieces(std::uint32_t pieces) const {
     if (limits_.maxPiecesPerText != 0 && pieces > limits_.maxPiecesPerText) {
-      throw EProgramError(
+      throw EXmlLimitError(
           "An attribute value, text or entity in the file is split into more "
           "than " +
           std::to_string(limits_.maxPiecesPerText) + " pieces by entity references.");
@@ -267,18 +268,18 @@ class LimitScan {
 
   void CheckAttributes(std::uint64_t attributes) const {
     if (limits_.maxAttributesPerElement != 0 && attributes > limits_.maxAttributesPerElement) {
-      throw EProgramError("An element in the file has more than " +
-                          std::to_string(limits_.maxAttributesPerElement) +
-                          " attributes, counting those it gets from attribute-list declarations "
-                          "and its namespace declarations.");
+      throw EXmlLimitError("An element in the file has more than " +
+                           std::to_string(limits_.maxAttributesPerElement) +
+                           " attributes, counting those it gets from attribute-list declarations "
+                           "and its namespace declarations.");
     }
   }
 
   void Nest() {
     ++depth_;
     if (limits_.maxElementDepth != 0 && depth_ > limits_.maxElementDepth) {
-      throw EProgramError("The file nests elements more than " +
-                          std::to_string(limits_.maxElementDepth) + " levels deep.");
+      throw EXmlLimitError("The file nests elements more than " +
+                           std::to_string(limits_.maxElementDepth) + " levels deep.");
     }
   }
 
@@ -476,9 +477,9 @@ class LimitScan {
       if (entity.value.find('%') != std::string_view::npos) RefuseParameterEntities();
       const std::string replacement = ReplacementText(entity.value);
       if (replacement.find('<') != std::string::npos) {
-        throw EProgramError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
-                            "\" with markup (\"<\") in its text; entities in preferences files "
-                            "may hold plain text only.");
+        throw EXmlLimitError("The file declares the entity \"" + std::string(name.substr(0, 40)) +
+                             "\" with markup (\"<\") in its text; entities in preferences files "
+                             "may hold plain text only.");
       }
       // The parser keeps an entity's text once, in its pieces, however often
       // it is referred to; what its references expand to counts where it is
@@ -534,8 +535,8 @@ class LimitScan {
 
 void CheckXmlFileSize(std::uint64_t size, const XmlLimits& limits) {
   if (limits.maxFileBytes != 0 && size > limits.maxFileBytes) {
-    throw EProgramError("The file is " + std::to_string(size) + " bytes long; files above " +
-                        std::to_string(limits.maxFileBytes) + " bytes are not read.");
+    throw EXmlLimitError("The file is " + std::to_string(size) + " bytes long; files above " +
+                         std::to_string(limits.maxFileBytes) + " bytes are not read.");
   }
 }
 

@@ -144,24 +144,6 @@ bool IsReadInUtf16(const std::string& name, Form form) {
          (name == "utf-16be" && form == Form::kUtf16BigEndian);
 }
 
-// The value of the XML declaration's encoding, if the text opens with a
-// declaration that has one.
-std::optional<std::string_view> DeclaredEncoding(std::string_view text) {
-  if (!StartsWithBytes(text, "<?xml") || text.size() < 6 || !IsBlank(text[5])) return {};
-  const std::string_view declaration = text.substr(0, text.find("?>"));
-  std::size_t at = declaration.find("encoding");
-  if (at == std::string_view::npos) return {};
-  at += 8;
-  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
-  if (at >= declaration.size() || declaration[at] != '=') return {};
-  ++at;
-  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
-  if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\'')) return {};
-  const std::size_t end = declaration.find(declaration[at], at + 1);
-  if (end == std::string_view::npos) return {};
-  return declaration.substr(at + 1, end - at - 1);
-}
-
 // The name as the message can show it: the file's bytes may be anything.
 std::string Printable(std::string_view name) {
   std::string out;
@@ -190,6 +172,31 @@ std::string Printable(std::string_view name) {
 }
 
 }  // namespace
+
+// The value of the XML declaration's encoding, if the text opens with a
+// declaration that has one.
+std::optional<std::string_view> DeclaredEncoding(std::string_view text) {
+  if (!StartsWithBytes(text, "<?xml") || text.size() < 6 || !IsBlank(text[5])) return {};
+  const std::string_view declaration = text.substr(0, text.find("?>"));
+  std::size_t at = declaration.find("encoding");
+  if (at == std::string_view::npos) return {};
+  at += 8;
+  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
+  if (at >= declaration.size() || declaration[at] != '=') return {};
+  ++at;
+  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
+  if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\'')) return {};
+  const std::size_t end = declaration.find(declaration[at], at + 1);
+  if (end == std::string_view::npos) return {};
+  return declaration.substr(at + 1, end - at - 1);
+}
+
+EncodingKind KindOfEncoding(std::string_view name) {
+  const std::string lower = Lower(name);
+  if (lower == "utf-8" || lower == "utf8") return EncodingKind::kUtf8;
+  if (lower == "us-ascii" || lower == "ascii") return EncodingKind::kAscii;
+  return DeclaredBytes(lower) == Bytes::kAsIs ? EncodingKind::kSingleByte : EncodingKind::kOther;
+}
 
 std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
   std::size_t markLength = 0;

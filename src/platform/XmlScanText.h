@@ -18,6 +18,7 @@
 //  - "GBK", the one multi-byte code page it reads.
 // A name outside that list, or a file that starts like none of them (EBCDIC,
 // UTF-32), is refused with the name in the message.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,20 @@ namespace platform {
 // pages), otherwise decoded into `storage`.  Raises EProgramError for a file
 // in an encoding the parser does not read.
 std::string_view XmlScanText(std::string_view bytes, std::string& storage);
+
+// The value of the XML declaration's encoding, if `text` (as XmlScanText
+// gives it) opens with a declaration that has one.
+std::optional<std::string_view> DeclaredEncoding(std::string_view text);
+
+// What an encoding name, in any letter case, stands for among those in which
+// every byte below 0x80 is ASCII and every other character is one byte above
+// it (or, for UTF-8, several).
+enum class EncodingKind {
+  kUtf8,
+  kAscii,
+  kSingleByte,  // ISO-8859, Latin-1 and Latin-2, the Windows code pages 1250 to 1258
+  kOther,
+};
+EncodingKind KindOfEncoding(std::string_view name);
 
 }  // namespace platform

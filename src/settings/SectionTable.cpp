@@ -5,10 +5,12 @@
 #include <span>
 #include <string>
 
+#include "common/Strings.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "settings/FileListSaving.h"
 #include "settings/SectionWriting.h"
+#include "settings/SettingCatalogue.h"
 #include "settings/SettingsSchema.h"
 
 namespace {
@@ -116,6 +118,56 @@ void Save(TConfigManager& manager, const SectionSave& entry) {
   });
 }
 
+void AddRows(TKnownSection& known, std::span<const SettingRow> rows) {
+  known.listing = TSectionListing::kOneByOne;
+  for (const SettingRow& row : rows)
+    known.settings.push_back({std::string(row.key), row.type, row.role});
+}
+
+// What the saving writes into each key, read back out of the save order.
+std::vector<TKnownSection> BuildKnownSections() {
+  std::vector<TKnownSection> known(cfgSectionCount);
+  for (std::size_t ordinal = 0; ordinal < cfgSectionCount; ++ordinal) {
+    known[ordinal].name = SectionName(static_cast<cfgSection>(ordinal));
+  }
+  for (const std::string_view name : cfgDontAskNames) {
+    known[cfgDontAsk].listing = TSectionListing::kNamesOnly;
+    known[cfgDontAsk].settings.push_back({std::string(name), SettingType::Boolean});
+  }
+  for (const SectionSave& entry : kSaveOrder) {
+    // The layout and the search history lie in keys below their section's
+    // own, which keeps no values of its own.
+    if (entry.key != Key::Named) continue;
+    TKnownSection& section = known[entry.section];
+    AddRows(section, entry.rows);
+    switch (entry.special) {
+      case Special::Themes:
+        for (const std::string_view theme : schema::ThemeNames) {
+          for (const ThemeAttributeRow& row : schema::ThemeAttributes) {
+            section.settings.push_back(
+                {"Theme " + std::string(theme) + " " + std::string(row.attribute), row.type});
+          }
+        }
+        break;
+      case Special::DbgHookIfAdvanced: AddRows(section, schema::DbgHook); break;
+      // In the registry it lands in the "Startup" key; in an INI file beside
+      // "Uses": the product looks in both places.
+      case Special::FirstTimeAtRoot:
+        AddRows(section, schema::StartupRoot);
+        AddRows(known[cfgRoot], schema::StartupRoot);
+        break;
+      case Special::ReplaceWithFileList:
+      case Special::ReplaceWithRecent: section.listing = TSectionListing::kNumberedFiles; break;
+      case Special::None: break;
+    }
+  }
+  // The product key itself once, under the empty name; "$Unknown" is no
+  // section of the product's but the home of every section it does not know.
+  known.erase(known.begin() + cfgUnknown);
+  known.erase(known.begin() + cfgAll);
+  return known;
+}
+
 void SaveByRoutine(TConfigManager& manager, void (TConfigManager::*routine)()) {
   for (const SectionSave& entry : kSaveOrder) {
     if (entry.routine == routine) Save(manager, entry);
@@ -152,3 +204,24 @@ void TConfigManager::saveStartup() { SaveByRoutine(*this, &M::saveStartup); }
 void TConfigManager::saveUpdates() { SaveByRoutine(*this, &M::saveUpdates); }
 void TConfigManager::saveSearchHistory() { SaveByRoutine(*this, &M::saveSearchHistory); }
 void TConfigManager::saveUses() { SaveByRoutine(*this, &M::saveUses); }
+
+const std::vector<TKnownSection>& KnownSections() {
+  static const std::vector<TKnownSection> known = BuildKnownSections();
+  return known;
+}
+
+const TKnownSection* FindKnownSection(std::string_view name) {
+  const std::string lower = AnsiLowerCase(name);
+  for (const TKnownSection& section : KnownSections()) {
+    if (AnsiLowerCase(section.name) == lower) return &section;
+  }
+  return nullptr;
+}
+
+std::optional<TKnownSetting> FindKnownSetting(const TKnownSection& section, std::string_view name) {
+  const std::string lower = AnsiLowerCase(name);
+  for (const TKnownSetting& setting : section.settings) {
+    if (AnsiLowerCase(setting.name) == lower) return setting;
+  }
+  return std::nullopt;
+}

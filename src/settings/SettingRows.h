@@ -14,6 +14,13 @@
 
 enum class SettingType : std::uint8_t { Boolean, Integer, Colour, Byte, String, Path };
 
+// What the product does with a value besides keeping it: a reviewer of a
+// preferences file wants to see at a glance what it makes the product run.
+enum class SettingRole : std::uint8_t {
+  Kept,
+  Runs,  // names a program, a command or command-line parameters that the product runs
+};
+
 // What a member holds, as the typed write takes it; strings are read in place.
 using SettingValue = std::variant<bool, std::int32_t, std::string_view>;
 
@@ -99,13 +106,15 @@ inline constexpr settingrows::ThemeFieldOf<Member> ThemeField{};
 struct SettingRow {
   // A row whose type does not fit its member does not compile.
   template <class Accessor>
-  consteval SettingRow(std::string_view key, SettingType type, Accessor)
-      : key(key), type(type), read(&Accessor::Read) {
+  consteval SettingRow(std::string_view key, SettingType type, Accessor,
+                       SettingRole role = SettingRole::Kept)
+      : key(key), type(type), role(role), read(&Accessor::Read) {
     if (!settingrows::Holds<typename Accessor::Type>(type)) throw "type does not fit the member";
   }
 
   std::string_view key;
   SettingType type;
+  SettingRole role;
   SettingValue (*read)(const TConfigManager&);
 };
 

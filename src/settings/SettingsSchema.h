@@ -11,6 +11,7 @@ namespace schema {
 
 using M = TConfigManager;
 using enum SettingType;
+using enum SettingRole;
 
 inline constexpr SettingRow Activation[] = {
     {"Use Notification Area", Boolean, Field<&M::UseNotificationArea>},
@@ -102,10 +103,10 @@ inline constexpr SettingRow Backup[] = {
 };
 
 inline constexpr SettingRow CustCommands[] = {
-    {"Insert Image into MS365 Script", String, Element<&M::CustScripts, ccMS365>},
-    {"Insert Image into MS365", String, Element<&M::CustCommands, ccMS365>},
-    {"Insert Image MSO Script", String, Element<&M::CustScripts, ccMSO>},
-    {"Insert Image MSO", String, Element<&M::CustCommands, ccMSO>},
+    {"Insert Image into MS365 Script", String, Element<&M::CustScripts, ccMS365>, Runs},
+    {"Insert Image into MS365", String, Element<&M::CustCommands, ccMS365>, Runs},
+    {"Insert Image MSO Script", String, Element<&M::CustScripts, ccMSO>, Runs},
+    {"Insert Image MSO", String, Element<&M::CustCommands, ccMSO>, Runs},
 };
 
 inline constexpr SettingRow Delays[] = {
@@ -223,7 +224,7 @@ inline constexpr SettingRow Startup[] = {
     {"Show Editor", Boolean, Field<&M::ShowEditor>},
     {"Use Start Delay", Boolean, Field<&M::UseStartDelay>},
     {"Startup Delay", Integer, Field<&M::StartupDelay>},
-    {"Startup Command Line Parameters", String, Field<&M::StartupCommandLineParameters>},
+    {"Startup Command Line Parameters", String, Field<&M::StartupCommandLineParameters>, Runs},
     {"Quick Start Guide", Boolean, Field<&M::QuickStartGuide>},
 };
 
@@ -243,7 +244,7 @@ inline constexpr SettingRow Updates[] = {
     {"Update Available Notification Background Color", Colour,
      Field<&M::UpdateAvailableNotificationBackgroundColor>},
     // Stored exactly as held: the installer path is not a folder setting.
-    {"Update Installer Path", String, Field<&M::UpdateInstallerPath>},
+    {"Update Installer Path", String, Field<&M::UpdateInstallerPath>, Runs},
     {"Update Key", String, Field<&M::UpdateKey>},
     {"Check for Updates Time", Integer, Field<&M::CheckForUpdatesTime>},
 };

@@ -25,27 +25,6 @@ void TOutcomeCounter::ValueTextDecoded(PrefValueType type, const std::string&) {
   if (type == PrefValueType::kBinary) ++binaryTexts_;
 }
 
-TRunOutcomeKind OutcomeOfImport(TImportVerdict verdict) {
-  switch (verdict) {
-    case TImportVerdict::kImported: return TRunOutcomeKind::kImported;
-    case TImportVerdict::kForeign:
-    case TImportVerdict::kRejected: return TRunOutcomeKind::kRejected;
-    case TImportVerdict::kFailed: return TRunOutcomeKind::kFailed;
-  }
-  return TRunOutcomeKind::kFailed;
-}
-
-const char* OutcomeName(TRunOutcomeKind kind) {
-  switch (kind) {
-    case TRunOutcomeKind::kNothingToImport: return "nothing to import";
-    case TRunOutcomeKind::kFileNotFound: return "file not found";
-    case TRunOutcomeKind::kImported: return "imported";
-    case TRunOutcomeKind::kRejected: return "rejected";
-    case TRunOutcomeKind::kFailed: return "failed";
-  }
-  return "failed";
-}
-
 const char* ProgramVersion() { return WF_PROGRAM_VERSION; }
 
 std::string IsoUtcTime(const platform::LocalDateTime& utc) {

@@ -6,16 +6,8 @@
 #include <string>
 
 #include "platform/Locale.h"
-#include "xmlimport/ImpExpRegXML.h"
 #include "xmlimport/ImportObserver.h"
-
-enum class TRunOutcomeKind {
-  kNothingToImport,  // no "/IC" value
-  kFileNotFound,     // the resolved name is no existing file
-  kImported,         // the import walked to the end, whatever the store reported
-  kRejected,         // a foreign file, or one refused as a whole before any write
-  kFailed,           // the import stopped after it had begun writing
-};
+#include "xmlimport/ImportOutcome.h"
 
 struct TRunOutcome {
   TRunOutcomeKind kind = TRunOutcomeKind::kNothingToImport;
@@ -45,11 +37,6 @@ class TOutcomeCounter final : public IImportObserver {
   std::size_t binaryTexts_ = 0;
   std::size_t binaryValues_ = 0;
 };
-
-TRunOutcomeKind OutcomeOfImport(TImportVerdict verdict);
-
-// The record's "outcome" word.
-const char* OutcomeName(TRunOutcomeKind kind);
 
 // The program's version, the project's one number ("4.0.0").
 const char* ProgramVersion();

@@ -79,6 +79,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
                               IImportObserver* observer) {
   const std::string name = DeQuote(fileName);
   bool walking = false;
+  TRejectReason reason = TRejectReason::kMalformed;
   try {
     const std::unique_ptr<platform::IXmlDocument> document =
         platform::Xml().Load(name, PrefsFileLimits());
@@ -86,6 +87,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
     const std::optional<std::string> documentType = document->DocumentTypeName();
     if (!root) throw EProgramError("The file has no document element.");
     if (!documentType) {
+      reason = TRejectReason::kNoDeclaration;
       throw EProgramError("The file has no document type declaration <!DOCTYPE " +
                           std::string(kPreferencesDocumentName) +
                           ">, which every preferences file begins with.");
@@ -97,6 +99,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
     if (*documentType != kPreferencesDocumentName) offending = *documentType;
     if (offending) {
       return {TImportVerdict::kForeign,
+              TRejectReason::kForeign,
               "This configuration file belongs to " + ForeignProductName(*offending) +
                   "\r\nand is not compatible with " + std::string(kProductName) + ".",
               {}};
@@ -106,11 +109,13 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
     TPrefsImportPass(store, observer).ReadDocumentElement(*root);
     return {};
   } catch (const platform::EXmlParseError& error) {
-    return {TImportVerdict::kRejected, FailureReport(error.what(), name), error.Fault()};
+    return {TImportVerdict::kRejected, TRejectReason::kMalformed, FailureReport(error.what(), name),
+            error.Fault()};
   } catch (const std::exception& error) {
-    return {walking ? TImportVerdict::kFailed : TImportVerdict::kRejected,
-            FailureReport(error.what(), name),
-            {}};
+    if (walking)
+      return {TImportVerdict::kFailed, TRejectReason::kNone, FailureReport(error.what(), name), {}};
+    if (dynamic_cast<const EXmlLimitError*>(&error) != nullptr) reason = TRejectReason::kLimit;
+    return {TImportVerdict::kRejected, reason, FailureReport(error.what(), name), {}};
   }
 }
 
@@ -121,6 +126,7 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
   } else {
     result = {TImportVerdict::kRejected,
+              TRejectReason::kMalformed,
               FailureReport("The settings manager does not exist.", DeQuote(fileName)),
               {}};
   }

@@ -13,8 +13,18 @@ enum class TImportVerdict {
   kFailed,    // an error stopped the walk; what was written before it stays
 };
 
+// Why a file was refused as a whole (kForeign and kRejected).
+enum class TRejectReason {
+  kNone,
+  kForeign,        // another product's declaration or document element
+  kMalformed,      // the parser could not read it
+  kNoDeclaration,  // no document type declaration
+  kLimit,          // larger, deeper or more expanding than any preferences file
+};
+
 struct TImportResult {
   TImportVerdict verdict = TImportVerdict::kImported;
+  TRejectReason reason = TRejectReason::kNone;
   // The text of the import's own report, as its message box shows it; empty
   // when the import has nothing to report.
   std::string report;

@@ -30,7 +30,7 @@ TEST_F(CheckParseFault, TheReportsGiveLineAndColumn) {
   std::ostringstream json;
   WriteJsonReport(report, json);
   EXPECT_NE(json.str().find(",\"line\":4,\"column\":" + std::to_string(report.fault.column) +
-                            ",\"reason\":\""),
+                            ",\"fault\":\""),
             std::string::npos)
       << json.str();
 }
@@ -40,7 +40,8 @@ TEST_F(CheckParseFault, AWellFormedFileHasNoPlace) {
   EXPECT_EQ(report.fault.line, 0u);
   std::ostringstream json;
   WriteJsonReport(report, json);
-  EXPECT_EQ(json.str().find("\"line\""), std::string::npos) << json.str();
+  const std::string verdict = json.str().substr(0, json.str().find('\n'));
+  EXPECT_EQ(verdict.find("\"line\""), std::string::npos) << verdict;
 }
 
 // Wine's parser reads a name whose prefix is declared nowhere without the
@@ -51,8 +52,8 @@ TEST_F(CheckParseFault, AnUndeclaredPrefixIsAWarning) {
       "<d:Ok type='boolean'>1</d:Ok><Typed q:type='x'/></General></PerUserRoam>"));
   EXPECT_EQ(report.verdict, TCheckVerdict::kImported);
   const std::vector<std::string> expected = {
-      "undeclared-prefix@Wrenfold_Preferences/Wrenfold/PerUserRoam/General/p:Retype",
-      "undeclared-prefix@Wrenfold_Preferences/Wrenfold/PerUserRoam/General/Typed"};
+      "undeclared-prefix@PerUserRoam/General/p:Retype",
+      "undeclared-prefix@PerUserRoam/General/Typed"};
   std::vector<std::string> found;
   for (const std::string& finding : Findings(report, TSeverity::kWarning)) {
     if (finding.rfind("undeclared-prefix@", 0) == 0) found.push_back(finding);

@@ -152,9 +152,13 @@ TEST_F(CheckerEndToEnd, TheProgramSaysWhatTheCheckSays) {
     DWORD exitCode;
   } cases[] = {
       {"clean.xml",
-       PrefsFile("<PerUserRoam><General><A type=\"integer\">5</A></General>"
-                 "</PerUserRoam>"),
+       PrefsFile("<PerUserRoam><General><Case_Sensitive type=\"integer\">5</Case_Sensitive>"
+                 "</General></PerUserRoam>"),
        0},
+      {"schema.xml",
+       PrefsFile("<PerUserRoam><Genral><Use_Suffix type=\"boolean\">1</Use_Suffix></Genral>"
+                 "<Backup><Backup_Count type=\"string\">3</Backup_Count></Backup></PerUserRoam>"),
+       1},
       {"warned.xml",
        PrefsFile("<perUserRoam><General><A type=\"Integer\">5</A>"
                  "<B type=\"string\"><![CDATA[x]]></B></General></perUserRoam>"),
@@ -175,6 +179,83 @@ TEST_F(CheckerEndToEnd, TheProgramSaysWhatTheCheckSays) {
     WriteJsonReport(CheckPrefsFile(file), expected);
     EXPECT_EQ(run.out, expected.str());
   }
+}
+
+// The findings the host build's checker gives for the same files (see
+// tests/check/SettingFindingTest.cpp), with their lines, keys and fixes.
+TEST_F(CheckerEndToEnd, FindingsOfTheSettingsAndOfSilentDamage) {
+  const struct {
+    const char* name;
+    std::string contents;
+    std::string arguments;
+    DWORD exitCode;
+    std::string finding;  // a part of its JSON record
+  } cases[] = {
+      {"misspelt.xml",
+       "<?xml version=\"1.0\"?>\n<!DOCTYPE Wrenfold_Preferences>\n<Wrenfold_Preferences>"
+       "<Wrenfold>\n<PerUserRoam>\n<Backup>\n<Backup_Cont type=\"integer\">3</Backup_Cont>\n"
+       "</Backup></PerUserRoam></Wrenfold></Wrenfold_Preferences>\n",
+       "", 1,
+       "\"kind\":\"unknown-setting\",\"path\":\"PerUserRoam/Backup/Backup_Cont\",\"line\":6,"
+       "\"location\":\"HKCU\\\\Software\\\\Orlavex\\\\Wrenfold 4\\\\Backup\",\"name\":\"Backup "
+       "Cont\",\"text\":\"not a setting of section \\\"Backup\\\": the product never reads "
+       "\\\"Backup Cont\\\"; did you mean \\\"Backup Count\\\"?\",\"fix\":\"<Backup_Count>\"}"},
+      {"underscore.xml",
+       PrefsFile("<PerUserRoam><Backup><Backup_Folder type=\"string\">D:\\Team_Share\\B"
+                 "</Backup_Folder></Backup></PerUserRoam>"),
+       "", 1, "\"kind\":\"underscore-as-space\",\"path\":\"PerUserRoam/Backup/Backup_Folder\""},
+      {"encoding.xml",
+       "<?xml version=\"1.0\" encoding=\"windows-1252\"?><!DOCTYPE Wrenfold_Preferences>"
+       "<Wrenfold_Preferences><Wrenfold><PerUserRoam><General><Prefix type=\"string\">Zo\xC3\xAB"
+       "</Prefix></General></PerUserRoam></Wrenfold></Wrenfold_Preferences>",
+       "", 1, "\"kind\":\"encoding-mismatch\",\"path\":\"Wrenfold_Preferences\",\"line\":1,"},
+      // "Ł" is in code page 1250 and not in 1252.
+      {"codepage.xml",
+       PrefsFile("<PerUserRoam><General><Prefix type=\"string\">\xC5\x81</Prefix></General>"
+                 "</PerUserRoam>"),
+       "--codepage 1250 ", 0, "\"name\":\"Prefix\",\"type\":\"string\",\"data\":\"\xC5\x81\"}"},
+      {"strict.xml",
+       PrefsFile(
+           "<PerMachine><Network><Minutes type=\"integer\">5</Minutes></Network></PerMachine>"),
+       "--strict ", 1, "\"kind\":\"per-machine\",\"path\":\"PerMachine/Network\","},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = folder_ + c.name;
+    testsupport::WriteFile(file, c.contents);
+    const CheckerRun run = RunChecker("--json " + c.arguments + Quoted(file));
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.out << run.err;
+    EXPECT_NE(run.out.find(c.finding), std::string::npos) << run.out;
+  }
+  // Without the code page it was written for, "Ł" cannot be carried.
+  const CheckerRun acp = RunChecker("--json " + Quoted(folder_ + "codepage.xml"));
+  EXPECT_EQ(acp.exitCode, 1u) << acp.out;
+  EXPECT_NE(acp.out.find("\"kind\":\"ansi-conversion\""), std::string::npos) << acp.out;
+}
+
+// The usage on request; and no .reg file of an earlier check stays beside a
+// verdict that writes none.
+TEST_F(CheckerEndToEnd, HelpAndAStaleRegFile) {
+  for (const char* asked : {"/?", "-h", "--help"}) {
+    const CheckerRun help = RunChecker(asked);
+    EXPECT_EQ(help.exitCode, 0u) << asked;
+    EXPECT_EQ(help.out.rfind("usage: CheckWrenfoldPrefs", 0), 0u) << help.out;
+  }
+  const std::string reg = folder_ + "stale.reg";
+  testsupport::WriteFile(reg, "older");
+  testsupport::WriteFile(folder_ + "foreign.xml",
+                         "<?xml version=\"1.0\"?><!DOCTYPE Other_Preferences><Other_Preferences/>");
+  const CheckerRun foreign =
+      RunChecker("--reg " + Quoted(reg) + " " + Quoted(folder_ + "foreign.xml"));
+  EXPECT_EQ(foreign.exitCode, 2u);
+  EXPECT_NE(foreign.out.find("Verdict: rejected (foreign)"), std::string::npos) << foreign.out;
+  EXPECT_EQ(GetFileAttributesA(reg.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  testsupport::WriteFile(reg, "older");
+  const CheckerRun good = RunChecker("--reg " + Quoted(reg) + " " +
+                                     Quoted(SourceFile("examples\\Wrenfold-Preferences.xml")));
+  EXPECT_EQ(good.exitCode, 0u) << good.out;
+  EXPECT_EQ(testsupport::ReadFile(reg).rfind("\xFF\xFE", 0), 0u);
 }
 
 TEST_F(CheckerEndToEnd, AMissingFileAndAWrongCommandLine) {

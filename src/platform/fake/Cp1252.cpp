@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 
-namespace platform::fake::cp1252 {
-
-namespace {
-
-// 0x80-0x9F as Unicode code points (0 where the code page has no character);
-// the rest of the page is Latin-1.
-constexpr unsigned kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+namespace platform::fake {
 
 void AppendUtf8(std::string& out, unsigned code) {
   if (code < 0x80) {
@@ -27,6 +19,52 @@ void AppendUtf8(std::string& out, unsigned code) {
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
 }
+
+unsigned NextUtf8Code(std::string_view utf8, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(utf8[at++]);
+  int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+  unsigned code = more == 3 ? lead & 0x07u : more == 2 ? lead & 0x0Fu : lead & 0x1Fu;
+  if (more == 0) return lead;
+  for (; more > 0 && at < utf8.size(); --more) {
+    code = (code << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3Fu);
+  }
+  return code;
+}
+std::string FromUtf8Using(std::string_view utf8, bool* lossy,
+                          const std::function<std::optional<ByteFor>(unsigned code)>& byteOf) {
+  std::string out;
+  out.reserve(utf8.size());
+  bool replaced = false;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const unsigned code = NextUtf8Code(utf8, at);
+    if (code < 0x80) {
+      out += static_cast<char>(code);
+      continue;
+    }
+    if (code > 0xFFFF) {
+      // A surrogate pair: each half alone has no byte.
+      out += "??";
+      replaced = true;
+      continue;
+    }
+    const std::optional<ByteFor> byte = byteOf(code);
+    out += byte ? byte->byte : '?';
+    replaced = replaced || !byte || !byte->exact;
+  }
+  if (lossy != nullptr) *lossy = replaced;
+  return out;
+}
+
+namespace cp1252 {
+
+namespace {
+
+// 0x80-0x9F as Unicode code points (0 where the code page has no character);
+// the rest of the page is Latin-1.
+constexpr unsigned kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // What each character beyond ASCII becomes, in code point order; a character
 // not listed becomes the default character "?".
@@ -44,18 +82,6 @@ constexpr BestFit kBestFit[] = {
 unsigned CodeOf(unsigned char c) {
   if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0) return kHigh[c - 0x80];
   return c;
-}
-
-// The next code point of well-formed UTF-8 at `at`, which moves past it.
-unsigned NextCode(std::string_view utf8, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(utf8[at++]);
-  int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  unsigned code = more == 3 ? lead & 0x07u : more == 2 ? lead & 0x0Fu : lead & 0x1Fu;
-  if (more == 0) return lead;
-  for (; more > 0 && at < utf8.size(); --more) {
-    code = (code << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3Fu);
-  }
-  return code;
 }
 
 }  // namespace
@@ -109,34 +135,15 @@ std::string ToUtf8(std::string_view text) {
 }
 
 std::string FromUtf8(std::string_view utf8, bool* lossy) {
-  std::string out;
-  out.reserve(utf8.size());
-  bool replaced = false;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const unsigned code = NextCode(utf8, at);
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-      continue;
-    }
-    if (code > 0xFFFF) {
-      // A surrogate pair: each half alone has no byte.
-      out += "??";
-      replaced = true;
-      continue;
-    }
+  return FromUtf8Using(utf8, lossy, [](unsigned code) -> std::optional<ByteFor> {
     const auto* found =
         std::lower_bound(std::begin(kBestFit), std::end(kBestFit), code,
                          [](const BestFit& entry, unsigned wanted) { return entry.code < wanted; });
-    if (found == std::end(kBestFit) || found->code != code) {
-      out += '?';
-      replaced = true;
-      continue;
-    }
-    out += static_cast<char>(found->ansi);
-    replaced = replaced || CodeOf(found->ansi) != code;
-  }
-  if (lossy != nullptr) *lossy = replaced;
-  return out;
+    if (found == std::end(kBestFit) || found->code != code) return std::nullopt;
+    return ByteFor{static_cast<char>(found->ansi), CodeOf(found->ansi) == code};
+  });
 }
 
-}  // namespace platform::fake::cp1252
+}  // namespace cp1252
+
+}  // namespace platform::fake

@@ -1,6 +1,29 @@
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+namespace platform::fake {
+
+// A code point as UTF-8, for the fakes' code pages (below U+10000).
+void AppendUtf8(std::string& out, unsigned code);
+// The next code point of well-formed UTF-8 at `at`, which moves past it.
+unsigned NextUtf8Code(std::string_view utf8, std::size_t& at);
+
+// The byte a code page writes for a character beyond ASCII, and whether that
+// byte stands for the character itself rather than a look-alike.
+struct ByteFor {
+  char byte;
+  bool exact;
+};
+// Well-formed UTF-8 into a single-byte code page: `byteOf` gives the byte for
+// each character beyond ASCII, or none for "?"; `lossy`, when given, tells
+// whether any character was replaced or approximated.
+std::string FromUtf8Using(std::string_view utf8, bool* lossy,
+                          const std::function<std::optional<ByteFor>(unsigned code)>& byteOf);
+
+}  // namespace platform::fake
 
 // Windows-1252, the ANSI code page of the fakes: letter case and UTF-8.
 namespace platform::fake::cp1252 {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/fake/Cp1252.h"
+#include "platform/fake/CodePages.h"
 
 namespace platform::fake {
 
@@ -17,14 +17,18 @@ int FakeUserInterface::ShowBox(WindowHandle owner, const std::string& text,
   return (flags & mb::kTypeMask) == mb::kYesNo ? mb::kIdNo : mb::kIdOk;
 }
 
-std::string FakeUserInterface::AnsiToUtf8(std::string_view ansi) { return cp1252::ToUtf8(ansi); }
+unsigned FakeUserInterface::AnsiCodePage() { return codepage::Current(); }
+
+bool FakeUserInterface::UseAnsiCodePage(unsigned codePage) { return codepage::Use(codePage); }
+
+std::string FakeUserInterface::AnsiToUtf8(std::string_view ansi) { return codepage::ToUtf8(ansi); }
 
 std::string FakeUserInterface::AnsiUpperCase(std::string_view ansi) {
-  return cp1252::ToUpper(ansi);
+  return codepage::ToUpper(ansi);
 }
 
 std::string FakeUserInterface::AnsiLowerCase(std::string_view ansi) {
-  return cp1252::ToLower(ansi);
+  return codepage::ToLower(ansi);
 }
 
 WindowHandle FakeUserInterface::NewWindow(const std::string& title) {

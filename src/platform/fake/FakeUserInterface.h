@@ -45,6 +45,8 @@ class FakeUserInterface final : public IUserInterface {
   std::string AnsiToUtf8(std::string_view ansi) override;
   std::string AnsiUpperCase(std::string_view ansi) override;
   std::string AnsiLowerCase(std::string_view ansi) override;
+  unsigned AnsiCodePage() override;
+  bool UseAnsiCodePage(unsigned codePage) override;
   WindowHandle CreateApplicationWindow(const std::string& title) override;
   WindowHandle CreateMainWindow(WindowHandle application) override;
   void DestroyWindow(WindowHandle window) override;

@@ -11,7 +11,7 @@
 #include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 #include "platform/XmlDomLimits.h"
-#include "platform/fake/Cp1252.h"
+#include "platform/fake/CodePages.h"
 
 namespace platform::fake {
 
@@ -21,7 +21,7 @@ namespace {
 // here as under Wine, converted as the program's own conversion does it.
 std::string Ansi(const xmlChar* utf8, bool* lossy = nullptr) {
   if (utf8 == nullptr) return {};
-  return cp1252::FromUtf8(reinterpret_cast<const char*>(utf8), lossy);
+  return codepage::FromUtf8(reinterpret_cast<const char*>(utf8), lossy);
 }
 
 bool IsLossy(const xmlChar* utf8) {

@@ -6,6 +6,23 @@
 
 namespace platform::win32 {
 
+namespace {
+
+// CP_ACP unless a check asked for the code page of another machine.
+unsigned codePage = CP_ACP;
+
+}  // namespace
+
+unsigned AnsiCodePage() { return codePage == CP_ACP ? GetACP() : codePage; }
+
+bool UseAnsiCodePage(unsigned page) {
+  if (page != CP_ACP && !IsValidCodePage(page)) return false;
+  codePage = page == GetACP() ? CP_ACP : page;
+  return true;
+}
+
+bool AnsiCodePageChosen() { return codePage != CP_ACP; }
+
 std::string ToAnsi(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
@@ -13,20 +30,20 @@ std::string ToAnsi(std::wstring_view wide) {
   // serves them, and only a text that does not fit is measured first.
   char buffer[512];
   int length =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, buffer, sizeof buffer, nullptr, nullptr);
+      WideCharToMultiByte(codePage, 0, wide.data(), size, buffer, sizeof buffer, nullptr, nullptr);
   if (length > 0) return std::string(buffer, static_cast<std::size_t>(length));
-  length = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string ansi(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, wide.data(), size, ansi.data(), length, nullptr, nullptr);
   return ansi;
 }
 
 std::wstring ToWide(std::string_view ansi) {
   if (ansi.empty()) return {};
   const int size = static_cast<int>(ansi.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(codePage, 0, ansi.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+  MultiByteToWideChar(codePage, 0, ansi.data(), size, wide.data(), length);
   return wide;
 }
 

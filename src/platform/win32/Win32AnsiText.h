@@ -6,6 +6,15 @@
 
 namespace platform::win32 {
 
+// The code page of the conversions: the system's ANSI code page unless
+// another was chosen.
+unsigned AnsiCodePage();
+// Converts with `page` from now on; false, changing nothing, for a code page
+// the system does not know.
+bool UseAnsiCodePage(unsigned page);
+// Whether a code page other than the system's is in use.
+bool AnsiCodePageChosen();
+
 std::string ToAnsi(std::wstring_view wide);
 std::wstring ToWide(std::string_view ansi);
 // Whether ToAnsi replaces a character of `wide` by the default character or

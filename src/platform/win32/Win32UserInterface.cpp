@@ -30,6 +30,13 @@ bool RegisterClassOnce(const char* name, WNDPROC procedure) {
   return RegisterClassA(&windowClass) != 0;
 }
 
+// Letter case of ANSI text through its UTF-16 form.
+std::string MapCase(std::string_view ansi, DWORD(WINAPI* map)(LPWSTR, DWORD)) {
+  std::wstring wide = ToWide(ansi);
+  if (!wide.empty()) map(wide.data(), static_cast<DWORD>(wide.size()));
+  return ToAnsi(wide);
+}
+
 class Win32UserInterface final : public IUserInterface {
  public:
   int ShowBox(WindowHandle owner, const std::string& text, const std::string& caption,
@@ -50,16 +57,25 @@ class Win32UserInterface final : public IUserInterface {
     return utf8;
   }
 
+  // The ANSI calls map letter case in the system's code page; another one
+  // chosen maps it through UTF-16.
   std::string AnsiUpperCase(std::string_view ansi) override {
+    if (AnsiCodePageChosen()) return MapCase(ansi, CharUpperBuffW);
     std::string text(ansi);
     if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
   }
 
   std::string AnsiLowerCase(std::string_view ansi) override {
+    if (AnsiCodePageChosen()) return MapCase(ansi, CharLowerBuffW);
     std::string text(ansi);
     if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
+  }
+
+  unsigned AnsiCodePage() override { return platform::win32::AnsiCodePage(); }
+  bool UseAnsiCodePage(unsigned codePage) override {
+    return platform::win32::UseAnsiCodePage(codePage);
   }
 
   WindowHandle CreateApplicationWindow(const std::string& title) override {
