@@ -50,7 +50,7 @@ run_package() {
     return 1
   fi
   listed="$(python3 -c 'import sys, zipfile; print("\n".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$archive")"
-  expected="$(printf '%s\n' CheckWrenfoldPrefs.exe README.md RegisterWrenfold.exe Wrenfold-Preferences.xml)"
+  expected="$(printf '%s\n' CheckWrenfoldPrefs.exe ExportWrenfoldPrefs.exe README.md RegisterWrenfold.exe Wrenfold-Preferences.xml)"
   if [ "$listed" != "$expected" ]; then
     echo "$archive holds:" >&2
     echo "$listed" >&2

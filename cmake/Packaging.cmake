@@ -1,11 +1,11 @@
 # The release archive: `cmake --build --preset windows --target package` gives
-# RegisterWrenfold-<version>-win64.zip, the two programs with the README and
+# RegisterWrenfold-<version>-win64.zip, the three programs with the README and
 # the example file at its top, as an administrator unpacks it onto a share.
 if(NOT WIN32)
   return()
 endif()
 
-install(TARGETS RegisterWrenfold CheckWrenfoldPrefs RUNTIME DESTINATION .)
+install(TARGETS RegisterWrenfold CheckWrenfoldPrefs ExportWrenfoldPrefs RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/examples/Wrenfold-Preferences.xml
         DESTINATION .)
 

@@ -3,18 +3,27 @@
 #include <fstream>
 #include <optional>
 
+#include "check/AgainstState.h"
 #include "check/CheckPrefsFile.h"
+#include "check/RegExportRead.h"
 #include "check/RegFile.h"
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] FILE";
+constexpr const char* kUsage =
+    "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] FILE\n"
+    "       CheckWrenfoldPrefs [--json] [--reg OUT.reg] --against EXPORT.reg [--against ...] FILE\n"
+    "       CheckWrenfoldPrefs [--json] [--reg OUT.reg] --against-registry FILE";
 
 struct Options {
   bool json = false;
   std::optional<std::string> regFile;
+  // The state the check starts from: `reg export` files, or (none) the live
+  // registry.
+  bool againstState = false;
+  std::vector<std::string> againstFiles;
   std::string file;
 };
 
@@ -32,6 +41,21 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         return std::nullopt;
       }
       options.regFile = arguments[++i];
+    } else if (argument == "--against-registry") {
+      if (options.againstState) {
+        error = "--against-registry with --against or twice";
+        return std::nullopt;
+      }
+      options.againstState = true;
+    } else if (argument == "--against") {
+      if (i + 1 == arguments.size() || arguments[i + 1].empty() ||
+          (options.againstState && options.againstFiles.empty())) {
+        error = options.againstState ? "--against with --against-registry"
+                                     : "--against needs the name of a `reg export` file";
+        return std::nullopt;
+      }
+      options.againstState = true;
+      options.againstFiles.push_back(arguments[++i]);
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option " + argument;
       return std::nullopt;
@@ -59,16 +83,30 @@ bool WriteBytes(const std::string& fileName, const std::string& bytes) {
 
 }  // namespace
 
-int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
+int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const TMachineAccess& machine) {
   std::string error;
   const std::optional<Options> options = ParseOptions(arguments, error);
-  if (!options) {
+  const bool noLiveRegistry = options && options->againstState && options->againstFiles.empty() &&
+                              machine.registry == nullptr;
+  if (noLiveRegistry) error = "--against-registry reads the live registry: the Windows build only";
+  if (!options || noLiveRegistry) {
     err << "CheckWrenfoldPrefs: " << error << "\n" << kUsage << "\n";
     return kUsageStatus;
   }
 
-  const TCheckReport report = CheckPrefsFile(options->file);
+  TCheckReport report;
+  if (options->againstState) {
+    TProductKeys keys;
+    if (!LoadProductKeys(options->againstFiles, machine, keys, error)) {
+      err << "CheckWrenfoldPrefs: " << error << "\n";
+      return 2;
+    }
+    report = CheckPrefsFileAgainst(options->file, keys, *machine.codePage,
+                                   AgainstSource(options->againstFiles, keys));
+  } else {
+    report = CheckPrefsFile(options->file);
+  }
   if (options->json) {
     WriteJsonReport(report, out);
   } else {

@@ -1,9 +1,12 @@
 #pragma once
 // The checker's command line:
-//   CheckWrenfoldPrefs [--json] [--reg OUT.reg] FILE
+//   CheckWrenfoldPrefs [--json] [--reg OUT.reg]
+//                      [--against EXPORT.reg | --against-registry] FILE
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "check/ProductKeys.h"
 
 // Exit status for a command line the checker cannot follow.
 inline constexpr int kUsageStatus = 64;
@@ -13,5 +16,8 @@ inline constexpr int kUsageStatus = 64;
 // the exit status: 0 nothing to warn about, 1 warnings, 2 the program would
 // reject the file or it cannot be read (or the .reg file cannot be written),
 // 64 a wrong command line.
-int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err);
+// `--against EXPORT.reg` (once per file) starts the check from a `reg export`
+// of the product keys; `--against-registry` from the live registry that
+// `machine` reaches.
+int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const TMachineAccess& machine = {});

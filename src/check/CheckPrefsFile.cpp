@@ -25,6 +25,11 @@ TCheckVerdict VerdictOf(TImportVerdict verdict) {
 }  // namespace
 
 TCheckReport CheckPrefsFile(const std::string& fileName) {
+  platform::fake::FakeRegistry registry;
+  return CheckPrefsFile(fileName, registry);
+}
+
+TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeRegistry& registry) {
   TCheckReport report;
   report.fileName = fileName;
   // The program imports only a file that exists, and says nothing otherwise.
@@ -35,7 +40,6 @@ TCheckReport CheckPrefsFile(const std::string& fileName) {
 
   TWalkListener listener(report);
   platform::ScopedServices services;
-  platform::fake::FakeRegistry registry;
   TCollectingUi ui(platform::Ui(),
                    [&listener](const std::string& caption, const std::string& text) {
                      listener.StoreReported(caption, text);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "check/ChangeReport.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -25,6 +26,8 @@ const char* VerdictWord(TCheckVerdict verdict) {
   return "";
 }
 
+}  // namespace
+
 std::string JsonData(const TImportedValue& value) {
   switch (value.type) {
     case PrefValueType::kInteger: return std::to_string(value.integer);
@@ -44,6 +47,8 @@ std::string JsonData(const TImportedValue& value) {
   return "null";
 }
 
+namespace {
+
 // The fields that place a key, shared by key and value records.
 std::string KeyFields(const TImportedKey& key) {
   return "\"root\":" + Json(RootName(key.scope)) + ",\"scope\":" + Json(ScopeName(key.scope)) +
@@ -55,15 +60,16 @@ std::string KeyFields(const TImportedKey& key) {
 void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)
       << ",\"verdict\":" << Json(VerdictWord(report.verdict))
-      << ",\"report\":" << Json(report.report) << ",\"values\":" << report.ValueCount()
-      << ",\"keys\":" << report.keys.size() << "}\n";
+      << ",\"report\":" << Json(report.report)
+      << (report.against.empty() ? "" : ",\"against\":" + Json(report.against))
+      << ",\"values\":" << report.ValueCount() << ",\"keys\":" << report.keys.size() << "}\n";
   for (const TCheckedKey& key : report.keys) {
     out << "{\"record\":\"key\"," << KeyFields(key.key) << "}\n";
     for (const TCheckedValue& value : key.values) {
       out << "{\"record\":\"value\",\"path\":" << Json(value.path) << "," << KeyFields(key.key)
           << ",\"name\":" << Json(value.value.name)
           << ",\"type\":" << Json(TypeWord(value.value.type))
-          << ",\"data\":" << JsonData(value.value) << "}\n";
+          << ",\"data\":" << JsonData(value.value) << ChangeJsonFields(value.change) << "}\n";
     }
   }
   for (const TFinding& finding : report.findings) {
@@ -74,5 +80,5 @@ void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   }
   out << "{\"record\":\"summary\",\"warnings\":" << report.Count(TSeverity::kWarning)
       << ",\"notes\":" << report.Count(TSeverity::kNote) << ",\"exit\":" << ExitStatus(report)
-      << "}\n";
+      << ChangeJsonSummaryFields(report) << "}\n";
 }

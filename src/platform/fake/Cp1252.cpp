@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <iterator>
 
+#include "platform/AnsiCodePage.h"
+#include "platform/Utf16.h"
+
 namespace platform::fake::cp1252 {
 
 namespace {
@@ -14,19 +17,6 @@ constexpr unsigned kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 // What each character beyond ASCII becomes, in code point order; a character
 // not listed becomes the default character "?".
@@ -44,18 +34,6 @@ constexpr BestFit kBestFit[] = {
 unsigned CodeOf(unsigned char c) {
   if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] != 0) return kHigh[c - 0x80];
   return c;
-}
-
-// The next code point of well-formed UTF-8 at `at`, which moves past it.
-unsigned NextCode(std::string_view utf8, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(utf8[at++]);
-  int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  unsigned code = more == 3 ? lead & 0x07u : more == 2 ? lead & 0x0Fu : lead & 0x1Fu;
-  if (more == 0) return lead;
-  for (; more > 0 && at < utf8.size(); --more) {
-    code = (code << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3Fu);
-  }
-  return code;
 }
 
 }  // namespace
@@ -103,7 +81,7 @@ std::string ToLower(std::string_view text) {
 std::string ToUtf8(std::string_view text) {
   std::string out;
   for (unsigned char c : text) {
-    AppendUtf8(out, CodeOf(c));
+    platform::AppendUtf8(out, CodeOf(c));
   }
   return out;
 }
@@ -113,7 +91,7 @@ std::string FromUtf8(std::string_view utf8, bool* lossy) {
   out.reserve(utf8.size());
   bool replaced = false;
   for (std::size_t at = 0; at < utf8.size();) {
-    const unsigned code = NextCode(utf8, at);
+    const unsigned code = platform::NextUtf8Code(utf8, at);
     if (code < 0x80) {
       out += static_cast<char>(code);
       continue;
@@ -140,3 +118,24 @@ std::string FromUtf8(std::string_view utf8, bool* lossy) {
 }
 
 }  // namespace platform::fake::cp1252
+
+namespace platform::fake {
+
+namespace {
+
+class Cp1252Page final : public IAnsiCodePage {
+ public:
+  std::string FromUtf8(std::string_view utf8, bool* lossy) const override {
+    return cp1252::FromUtf8(utf8, lossy);
+  }
+  std::string ToUtf8(std::string_view ansi) const override { return cp1252::ToUtf8(ansi); }
+};
+
+}  // namespace
+
+const IAnsiCodePage& Cp1252CodePage() {
+  static const Cp1252Page page;
+  return page;
+}
+
+}  // namespace platform::fake
