@@ -7,9 +7,17 @@
 #                            checks a preferences file (Linux paths) with
 #                            CheckWrenfoldPrefs.exe, which writes nothing;
 #                            its exit status is this script's
-# Relative Linux paths are taken from the folder the script is called from.
+#   ./run.sh check --against-registry FILE
+#                            the same, starting from the product keys of the
+#                            prefix's registry (also --against EXPORT.reg)
+#   ./run.sh export [--from EXPORT.reg] OUT.xml
+#                            captures the prefix's product keys (or a
+#                            `reg export` file) as a preferences file with
+#                            ExportWrenfoldPrefs.exe; its exit status is this
+#                            script's
+# Relative paths are taken from the folder the script is called from.
 set -uo pipefail
-CALLER="$(pwd)"
+CALLER="$PWD"
 ROOT="$(cd "$(dirname "$0")" && pwd)"
 cd "$ROOT"
 . tools/packages.sh
@@ -17,6 +25,7 @@ ensure_packages || exit 1
 
 TARGET=RegisterWrenfold
 if [ "${1:-}" = "check" ]; then TARGET=CheckWrenfoldPrefs; fi
+if [ "${1:-}" = "export" ]; then TARGET=ExportWrenfoldPrefs; fi
 if ! cmake --preset windows >/dev/null || ! cmake --build --preset windows --target "$TARGET" >/dev/null; then
   echo "run.sh: the windows build failed" >&2
   cmake --build --preset windows --target "$TARGET" 2>&1 | tail -20 >&2
@@ -40,15 +49,18 @@ windows_path() {
   wine winepath -w "$(realpath -m "$path")" 2>/dev/null | tr -d '\r'
 }
 
-if [ "${1:-}" = "check" ]; then
+if [ "${1:-}" = "check" ] || [ "${1:-}" = "export" ]; then
   shift
-  # Paths become Wine's; options pass as they are; the checker judges the rest.
+  # Paths become Wine's; options pass as they are; the program judges the rest.
   args=()
   while [ $# -gt 0 ]; do
     case "$1" in
-      --reg)
-        args+=("--reg")
+      --reg|--against|--from)
+        args+=("$1")
         if [ $# -gt 1 ]; then args+=("$(windows_path "$2")"); shift; fi ;;
+      --codepage)
+        args+=("$1")
+        if [ $# -gt 1 ]; then args+=("$2"); shift; fi ;;
       -*|/\?) args+=("$1") ;;
       *) args+=("$(windows_path "$1")") ;;
     esac

@@ -41,7 +41,7 @@ trap 'exit 130' INT TERM
 
 # The release archive, built once from the windows build: exactly these files, and
 # SHA256SUMS naming every other one with its right sum.
-release_files=(ADMIN.md CheckWrenfoldPrefs.exe RegisterWrenfold.exe SHA256SUMS Wrenfold-Preferences.xml)
+release_files=(ADMIN.md CheckWrenfoldPrefs.exe ExportWrenfoldPrefs.exe RegisterWrenfold.exe SHA256SUMS Wrenfold-Preferences.xml)
 run_package() {
   local version archive listed expected unpacked summed problem=""
   version="$(sed -n 's/^project(RegisterWrenfold VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"

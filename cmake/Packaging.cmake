@@ -7,7 +7,7 @@ if(NOT WIN32)
 endif()
 
 # What the archive holds; SHA256SUMS covers each of them.
-set(wf_release_programs RegisterWrenfold CheckWrenfoldPrefs)
+set(wf_release_programs RegisterWrenfold CheckWrenfoldPrefs ExportWrenfoldPrefs)
 set(wf_release_documents ${CMAKE_SOURCE_DIR}/ADMIN.md
                          ${CMAKE_SOURCE_DIR}/examples/Wrenfold-Preferences.xml)
 

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <optional>
 
+#include "check/AgainstState.h"
 #include "check/CheckPrefsFile.h"
+#include "check/RegExportRead.h"
 #include "check/RegFile.h"
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
@@ -15,12 +17,16 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] [--strict] [--codepage N] FILE\n"
+    "usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] [--strict] [--codepage N]\n"
+    "                          [--against EXPORT.reg [--against ...] | --against-registry] FILE\n"
     "  --json         the report as JSON lines instead of text\n"
     "  --reg OUT.reg  also the values the program writes, as a .reg file\n"
     "  --strict       notes count as warnings for the exit status\n"
     "  --codepage N   check as a machine whose ANSI code page is N reads the file\n"
     "                 (874 or 1250 to 1258; on Windows any code page it knows)\n"
+    "  --against EXPORT.reg  start from the product keys of a `reg export` file\n"
+    "                 (once per file: the user's and the machine's keys)\n"
+    "  --against-registry    start from this machine's product keys (Windows)\n"
     "  /?, -h, --help this text";
 
 struct Options {
@@ -29,6 +35,10 @@ struct Options {
   bool strict = false;
   std::optional<unsigned> codePage;
   std::optional<std::string> regFile;
+  // The state the check starts from: `reg export` files, or (none) the live
+  // registry.
+  bool againstState = false;
+  std::vector<std::string> againstFiles;
   std::string file;
 };
 
@@ -68,6 +78,21 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       }
       options.regFile = value();
       if (!options.regFile) return std::nullopt;
+    } else if (argument == "--against-registry") {
+      if (options.againstState) {
+        error = "--against-registry with --against or twice";
+        return std::nullopt;
+      }
+      options.againstState = true;
+    } else if (argument == "--against") {
+      if (options.againstState && options.againstFiles.empty()) {
+        error = "--against with --against-registry";
+        return std::nullopt;
+      }
+      const std::optional<std::string> file = value();
+      if (!file) return std::nullopt;
+      options.againstState = true;
+      options.againstFiles.push_back(*file);
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option " + argument;
       return std::nullopt;
@@ -111,8 +136,8 @@ bool WriteWhole(const std::string& fileName, const std::string& bytes) {
 
 }  // namespace
 
-int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
+int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const TMachineAccess& machine) {
   std::string error;
   const std::optional<Options> options = ParseOptions(arguments, error);
   if (!options) {
@@ -122,6 +147,12 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   if (options->help) {
     out << kUsage << "\n";
     return 0;
+  }
+  if (options->againstState && options->againstFiles.empty() && machine.registry == nullptr) {
+    err << "CheckWrenfoldPrefs: --against-registry reads the live registry: the Windows build "
+           "only\n"
+        << kUsage << "\n";
+    return kUsageStatus;
   }
 
   // The conversions of every service follow the code page asked for, for
@@ -136,7 +167,18 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   }
   const platform::ScopeExit restoreCodePage([&] { ui.UseAnsiCodePage(systemCodePage); });
 
-  TCheckReport report = CheckPrefsFile(options->file);
+  TCheckReport report;
+  if (options->againstState) {
+    TProductKeys keys;
+    if (!LoadProductKeys(options->againstFiles, machine, keys, error)) {
+      err << "CheckWrenfoldPrefs: " << error << "\n";
+      return 2;
+    }
+    report = CheckPrefsFileAgainst(options->file, keys, *machine.codePage,
+                                   AgainstSource(options->againstFiles, keys));
+  } else {
+    report = CheckPrefsFile(options->file);
+  }
   report.strict = options->strict;
   // The .reg file first, so that the report's last line gives the status the
   // process ends with.

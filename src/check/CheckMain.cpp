@@ -10,10 +10,8 @@
 #include "platform/Services.h"
 
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-
+#include "platform/win32/Win32AnsiText.h"
+#include "platform/win32/Win32RegistryTree.h"
 #include "platform/win32/Win32Services.h"
 #else
 #include <filesystem>
@@ -54,11 +52,11 @@ void ForgetUnattendedLog() {
 
 int main(int argc, char** argv) {
   ForgetUnattendedLog();
+  TMachineAccess machine;
 #ifdef _WIN32
-  platform::win32::InstallServices();
-  // The same bytes as the host build: UTF-8 with LF line ends.
-  SetConsoleOutputCP(CP_UTF8);
-  _setmode(_fileno(stdout), _O_BINARY);
+  platform::win32::InstallConsoleServices();
+  machine.registry = &platform::win32::RegistryTreeReader();
+  machine.codePage = &platform::win32::SystemCodePage();
 #else
   HostProcess process;
   // Windows-1252 stands in for the ANSI code page, as in every host run.
@@ -69,5 +67,5 @@ int main(int argc, char** argv) {
   services.xml = &platform::fake::LibXmlParser();
 #endif
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return RunCheckCommand(arguments, std::cout, std::cerr);
+  return RunCheckCommand(arguments, std::cout, std::cerr, machine);
 }

@@ -72,6 +72,11 @@ void WarnUndeclaredPrefixes(std::string_view bytes, TCheckReport& report) {
 }  // namespace
 
 TCheckReport CheckPrefsFile(const std::string& fileName) {
+  platform::fake::FakeRegistry registry;
+  return CheckPrefsFile(fileName, registry);
+}
+
+TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeRegistry& registry) {
   TCheckReport report;
   report.fileName = fileName;
   report.codePage = platform::Ui().AnsiCodePage();
@@ -88,7 +93,6 @@ TCheckReport CheckPrefsFile(const std::string& fileName) {
   }
   TWalkListener listener(report, lines);
   platform::ScopedServices services;
-  platform::fake::FakeRegistry registry;
   TCollectingUi ui(platform::Ui(),
                    [&listener](const std::string& caption, const std::string& text) {
                      listener.StoreReported(caption, text);

@@ -6,9 +6,16 @@
 
 #include "check/CheckReport.h"
 
+namespace platform::fake {
+class FakeRegistry;
+}
+
 // Checks the file with the installed XML parser and process (file existence),
 // and the installed user interface for text conversion and letter case.  For
 // the length of the check the registry is an empty in-memory one whose
 // machine key may be written, the store's message boxes are collected as
 // findings and preferences live in the registry.
 TCheckReport CheckPrefsFile(const std::string& fileName);
+// The same against a registry the caller prepared (seeded with a machine's
+// product keys, its machine key closed or not).
+TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeRegistry& registry);

@@ -3,6 +3,7 @@
 // the file, the keys it would open with the values it would write into each,
 // and what the import passes over in silence.  Texts are in the ANSI code
 // page, as the import read them.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,10 +55,33 @@ inline TFinding MakeFinding(TSeverity severity, std::string kind, std::string pa
   return finding;
 }
 
+// What a value does to a registry that already holds product keys (a check
+// against a machine's state).
+enum class TChange {
+  kNotJudged,  // a check from empty keys
+  kNew,        // the key held no such value
+  kChanged,    // the key held other data, or another type
+  kUnchanged,  // the key held the same already
+  kLeftOut,    // equals the machine's value and the user has none: nothing is written
+};
+
+struct TValueChange {
+  TChange change = TChange::kNotJudged;
+  // Changed: the value as it was; `oldType` names its registry type where it
+  // differs from the new one ("string", "REG_EXPAND_SZ").
+  std::optional<TImportedValue> old;
+  std::string oldType;
+  // A per-machine value: whether it reaches HKEY_LOCAL_MACHINE or, the
+  // machine's key being closed to this user, lands in the user's key.
+  bool perMachine = false;
+  bool intoMachineKey = false;
+};
+
 struct TCheckedValue {
   TImportedValue value;
   std::string path;
   int line = 0;
+  TValueChange change = {};
 };
 
 // One key as the walk opens it, and the values it passes to the store there
@@ -85,6 +109,9 @@ struct TCheckReport {
   platform::XmlParseFault fault;
   std::vector<TCheckedKey> keys;
   std::vector<TFinding> findings;
+  // What the check started from, for a check against a machine's state; empty
+  // for a check from empty keys.
+  std::string against;
 
   std::size_t ValueCount() const;
   std::size_t Count(TSeverity severity) const;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "check/ChangeReport.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -14,6 +15,8 @@ namespace {
 std::string Json(const std::string& ansi) {
   return platform::JsonString(platform::Ui().AnsiToUtf8(ansi));
 }
+
+}  // namespace
 
 std::string JsonData(const TImportedValue& value) {
   switch (value.type) {
@@ -34,6 +37,8 @@ std::string JsonData(const TImportedValue& value) {
   return "null";
 }
 
+namespace {
+
 // The fields that place a key, shared by key and value records.
 std::string KeyFields(const TImportedKey& key) {
   return "\"root\":" + Json(RootName(key.scope)) + ",\"scope\":" + Json(ScopeName(key.scope)) +
@@ -46,7 +51,8 @@ void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)
       << ",\"verdict\":" << Json(VerdictWord(report.verdict))
       << ",\"reason\":" << Json(RejectReasonName(report.reason))
-      << ",\"codepage\":" << report.codePage << ",\"report\":" << Json(report.report);
+      << ",\"codepage\":" << report.codePage << ",\"report\":" << Json(report.report)
+      << (report.against.empty() ? "" : ",\"against\":" + Json(report.against));
   if (report.fault.line > 0) {
     out << ",\"line\":" << report.fault.line << ",\"column\":" << report.fault.column
         << ",\"fault\":" << Json(report.fault.reason);
@@ -59,7 +65,7 @@ void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
           << ",\"location\":" << Json(LocationOf(key.key.scope, key.key.keyPath)) << ","
           << KeyFields(key.key) << ",\"name\":" << Json(value.value.name)
           << ",\"type\":" << Json(TypeWord(value.value.type))
-          << ",\"data\":" << JsonData(value.value) << "}\n";
+          << ",\"data\":" << JsonData(value.value) << ChangeJsonFields(value.change) << "}\n";
     }
   }
   for (const TFinding& finding : report.findings) {
@@ -72,5 +78,5 @@ void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   }
   out << "{\"record\":\"summary\",\"warnings\":" << report.Count(TSeverity::kWarning)
       << ",\"notes\":" << report.Count(TSeverity::kNote) << ",\"exit\":" << ExitStatus(report)
-      << "}\n";
+      << ChangeJsonSummaryFields(report) << "}\n";
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "check/ChangeReport.h"
 #include "check/TextQuote.h"
 #include "common/Strings.h"
 #include "platform/Services.h"
@@ -99,6 +100,7 @@ std::string DataText(const TImportedValue& value) {
 
 void WriteTextReport(const TCheckReport& report, std::ostream& out) {
   out << "File: " << Utf8(report.fileName) << "\n";
+  if (!report.against.empty()) out << "Against: " << Utf8(report.against) << "\n";
   out << "Verdict: " << VerdictLine(report) << "\n";
   if (!report.report.empty()) WriteIndented(report.report, "    ", out);
   if (report.fault.line > 0) {
@@ -116,12 +118,15 @@ void WriteTextReport(const TCheckReport& report, std::ostream& out) {
     if (key.values.empty()) out << "    (opened and created, no value)\n";
     for (const TCheckedValue& value : key.values) {
       out << "    " << Utf8(QuoteText(value.value.name)) << " = " << Utf8(DataText(value.value))
-          << "  (line " << value.line << ")\n";
+          << ChangeText(value.change) << "  (line " << value.line << ")\n";
     }
   }
 
   WriteFindings(report, TSeverity::kWarning, "Warnings", out);
   WriteFindings(report, TSeverity::kNote, "Notes", out);
+  if (!report.against.empty() && report.verdict == TCheckVerdict::kImported) {
+    out << "\n" << ChangeSummaryText(report) << "\n";
+  }
   out << "\nResult: " << Counted(report.Count(TSeverity::kWarning), "warning") << ", "
       << Counted(report.Count(TSeverity::kNote), "note")
       << (report.strict ? " (strict: notes count as warnings)" : "")

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "check/PrefsFileEncoding.h"
 #include "check/ValueTextFindings.h"
 #include "common/Strings.h"
 #include "xmlimport/PrefsFileFormat.h"
@@ -11,8 +12,9 @@ namespace {
 
 // The start tag of the element that decodes to `name`.
 std::string StartTag(const std::string& name) {
+  const TEncoded element = EncodeName(name);
   std::string tag = "<";
-  tag += EncodeName(name);
+  tag += element.ok() ? element.text : name;
   tag += '>';
   return tag;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Error.h"
+#include "platform/Utf16.h"
 
 namespace platform {
 
@@ -46,24 +47,6 @@ Form Detect(std::string_view bytes, std::size_t* markLength) {
   if (StartsWithBytes(bytes, "\0<"sv)) return Form::kUtf16BigEndian;
   if (StartsWithBytes(bytes, "\xEF\xBB\xBF"sv)) *markLength = 3;
   return Form::kAsciiCompatible;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 // UTF-16 as UTF-8; a surrogate without its partner keeps its own number, so

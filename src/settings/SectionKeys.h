@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "prefstore/ConfigCommon.h"
 #include "settings/Sections.h"
 
 // "Software\Orlavex\Wrenfold 4\" followed by the section; the empty section
@@ -11,6 +12,10 @@
 std::string SectionKeyPath(std::string_view section);
 
 std::string SectionName(cfgSection section);
+
+// The data scope the section is saved in; cfgPerUserRoam for a section that
+// nothing saves.
+cfgDataScope SectionDataScope(cfgSection section);
 
 // "Windows\<program file name without folder and last extension>_MainWin":
 // every program file name keeps a main-window layout of its own.

@@ -176,6 +176,13 @@ void SaveByRoutine(TConfigManager& manager, void (TConfigManager::*routine)()) {
 
 }  // namespace
 
+cfgDataScope SectionDataScope(cfgSection section) {
+  for (const SectionSave& entry : kSaveOrder) {
+    if (entry.section == section) return entry.scope;
+  }
+  return cfgPerUserRoam;
+}
+
 void TConfigManager::saveSettings(cfgSection section) {
   for (const SectionSave& entry : kSaveOrder) {
     if (section == cfgAll || entry.section == section) Save(*this, entry);

@@ -49,14 +49,6 @@ std::string DecodeName(std::string_view name) {
   return ReplaceInTurn(name, kNameSteps);
 }
 
-std::string EncodeName(std::string_view name) {
-  // The reverse steps in reverse order, "$" before the underscores it brings.
-  constexpr Replacement kSteps[] = {{"$", "_0x24_"}, {" ", "_"}, {"[", "_0x5B_"}, {"]", "_0x5D_"}};
-  std::string result(name);
-  for (const Replacement& step : kSteps) result = ReplaceAll(result, step.from, step.to);
-  return result;
-}
-
 std::string DecodeText(std::string_view text) {
   if (text.find_first_of("_&$") == std::string_view::npos) return std::string(text);
   return ReplaceInTurn(text, kTextSteps);

@@ -18,9 +18,6 @@ inline constexpr std::string_view kProductKeySectionName = "cfgAll";
 // The names of section and value elements: "_0x5B_", "_0x5D_", "_0x24_" and
 // "_" stand for "[", "]", "$" and a space.
 std::string DecodeName(std::string_view name);
-// The element name that decodes to `name`; an underscore in it cannot be
-// carried and comes back as a space.
-std::string EncodeName(std::string_view name);
 
 // A value element's text, after the parser has resolved XML's own references.
 std::string DecodeText(std::string_view text);

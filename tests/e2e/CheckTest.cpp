@@ -14,61 +14,10 @@ namespace {
 
 using namespace importe2e;
 
-struct CheckerRun {
-  DWORD exitCode = ~0u;
-  std::string out;
-  std::string err;
-};
+using CheckerRun = testsupport::ConsoleRun;
 
-// A path in double quotes, for a command line.
-std::string Quoted(const std::string& path) {
-  std::string quoted = path;
-  quoted.insert(0, 1, '"');
-  quoted += '"';
-  return quoted;
-}
-
-std::string CheckerPath() {
-  const std::string program = WF_PROGRAM_PATH;
-  return program.substr(0, program.find_last_of('\\') + 1) + "CheckWrenfoldPrefs.exe";
-}
-
-// Runs the checker with its standard output and error in files.
 CheckerRun RunChecker(const std::string& arguments) {
-  const std::string folder = testsupport::ScratchFolder("checker-run");
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const auto open = [&](const std::string& name) {
-    return CreateFileA((folder + name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  };
-  HANDLE out = open("out.txt");
-  HANDLE err = open("err.txt");
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = out;
-  startup.hStdError = err;
-  PROCESS_INFORMATION info{};
-  std::string line = Quoted(CheckerPath()) + " " + arguments;
-  CheckerRun run;
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                     &info)) {
-    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
-      TerminateProcess(info.hProcess, 1);
-      ADD_FAILURE() << "CheckWrenfoldPrefs.exe did not end: " << arguments;
-    }
-    GetExitCodeProcess(info.hProcess, &run.exitCode);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  } else {
-    ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
-  }
-  CloseHandle(out);
-  CloseHandle(err);
-  run.out = testsupport::ReadFile(folder + "out.txt");
-  run.err = testsupport::ReadFile(folder + "err.txt");
-  return run;
+  return testsupport::RunConsoleProgram("CheckWrenfoldPrefs.exe", arguments);
 }
 
 // Every type, .reg's escapes, a text over two lines, a character beyond ASCII,

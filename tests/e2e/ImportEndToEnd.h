@@ -19,6 +19,14 @@ inline constexpr const char* kFailurePrefix =
     "{\"caption\":\"Register Wrenfold\",\"text\":\"Could not import the program configuration due "
     "to the following error:\\r\\n";
 
+// A path in double quotes, for a command line.
+inline std::string Quoted(const std::string& path) {
+  std::string quoted = path;
+  quoted.insert(0, 1, '"');
+  quoted += '"';
+  return quoted;
+}
+
 inline std::string WithoutCarriageReturns(const std::string& text) {
   std::string out;
   for (char c : text) {

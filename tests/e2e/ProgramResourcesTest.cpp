@@ -30,6 +30,7 @@ struct ShippedProgram {
 const ShippedProgram kShipped[] = {
     {"RegisterWrenfold.exe", "Register Wrenfold"},
     {"CheckWrenfoldPrefs.exe", "Check Wrenfold preferences files"},
+    {"ExportWrenfoldPrefs.exe", "Export Wrenfold preferences"},
 };
 
 // The programs are built side by side.

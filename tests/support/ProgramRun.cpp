@@ -102,6 +102,47 @@ ProgramResult RunWrenfold(const std::string& arguments, const std::string& worki
   return result;
 }
 
+ConsoleRun RunConsoleProgram(const std::string& programFileName, const std::string& arguments) {
+  const std::string folder = ScratchFolder("console-run");
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const auto open = [&](const std::string& name) {
+    return CreateFileA((folder + name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  ConsoleRun run;
+  {
+    HandleCloser out{open("out.txt")};
+    HandleCloser err{open("err.txt")};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out.handle;
+    startup.hStdError = err.handle;
+    PROCESS_INFORMATION info{};
+    const std::string program = WF_PROGRAM_PATH;
+    // Appended rather than concatenated: GCC 12 warns wrongly about "\"" + text.
+    std::string line = "\"";
+    line += program.substr(0, program.find_last_of('\\') + 1);
+    line += programFileName + "\" " + arguments;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+      ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
+      return run;
+    }
+    HandleCloser process{info.hProcess};
+    HandleCloser thread{info.hThread};
+    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+      TerminateProcess(info.hProcess, 1);
+      ADD_FAILURE() << programFileName << " did not end: " << arguments;
+    }
+    GetExitCodeProcess(info.hProcess, &run.exitCode);
+  }
+  run.out = ReadFile(folder + "out.txt");
+  run.err = ReadFile(folder + "err.txt");
+  return run;
+}
+
 std::string ScratchFolder(const std::string& name) {
   const std::string folder = TempFolder() + "wrenfold-tests\\" + name + "\\";
   CreateDirectoryA((TempFolder() + "wrenfold-tests").c_str(), nullptr);

@@ -34,6 +34,18 @@ std::vector<std::string> LogLines(const std::string& path);
 // The temporary folder, with its trailing backslash.
 std::string TempFolder();
 
+// A console program's run: its exit code and what it wrote to its standard
+// output and error.
+struct ConsoleRun {
+  DWORD exitCode = ~0u;
+  std::string out;
+  std::string err;
+};
+
+// Runs one of the build's programs (a file name beside RegisterWrenfold.exe)
+// with `arguments` after its quoted path; fails the test on a hang (60 s).
+ConsoleRun RunConsoleProgram(const std::string& programFileName, const std::string& arguments);
+
 // Runs any command line and returns its exit code (~0u when it cannot start).
 DWORD RunCommand(const std::string& commandLine, DWORD timeoutMs = 60000);
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/AnsiCodePage.h"
+#include "platform/Utf16.h"
 #include "platform/fake/Cp1252.h"
 
 namespace platform::fake::codepage {
@@ -101,3 +103,24 @@ std::string ToLower(std::string_view text) {
 }
 
 }  // namespace platform::fake::codepage
+
+namespace platform::fake {
+
+namespace {
+
+class ChosenPage final : public IAnsiCodePage {
+ public:
+  std::string FromUtf8(std::string_view utf8, bool* lossy) const override {
+    return codepage::FromUtf8(utf8, lossy);
+  }
+  std::string ToUtf8(std::string_view ansi) const override { return codepage::ToUtf8(ansi); }
+};
+
+}  // namespace
+
+const IAnsiCodePage& ChosenCodePage() {
+  static const ChosenPage page;
+  return page;
+}
+
+}  // namespace platform::fake

@@ -21,3 +21,15 @@ std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 
 }  // namespace platform::fake::codepage
+
+namespace platform {
+class IAnsiCodePage;
+}
+
+namespace platform::fake {
+
+// The fakes' code page as an object: whichever codepage::Use chose last, so
+// that the tools' own conversions follow a check's --codepage.
+const IAnsiCodePage& ChosenCodePage();
+
+}  // namespace platform::fake

@@ -5,31 +5,11 @@
 #include <iterator>
 #include <optional>
 
+#include "platform/AnsiCodePage.h"
+#include "platform/Utf16.h"
+
 namespace platform::fake {
 
-void AppendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-unsigned NextUtf8Code(std::string_view utf8, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(utf8[at++]);
-  int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  unsigned code = more == 3 ? lead & 0x07u : more == 2 ? lead & 0x0Fu : lead & 0x1Fu;
-  if (more == 0) return lead;
-  for (; more > 0 && at < utf8.size(); --more) {
-    code = (code << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3Fu);
-  }
-  return code;
-}
 std::string FromUtf8Using(std::string_view utf8, bool* lossy,
                           const std::function<std::optional<ByteFor>(unsigned code)>& byteOf) {
   std::string out;
@@ -145,5 +125,26 @@ std::string FromUtf8(std::string_view utf8, bool* lossy) {
 }
 
 }  // namespace cp1252
+
+}  // namespace platform::fake
+
+namespace platform::fake {
+
+namespace {
+
+class Cp1252Page final : public IAnsiCodePage {
+ public:
+  std::string FromUtf8(std::string_view utf8, bool* lossy) const override {
+    return cp1252::FromUtf8(utf8, lossy);
+  }
+  std::string ToUtf8(std::string_view ansi) const override { return cp1252::ToUtf8(ansi); }
+};
+
+}  // namespace
+
+const IAnsiCodePage& Cp1252CodePage() {
+  static const Cp1252Page page;
+  return page;
+}
 
 }  // namespace platform::fake

@@ -6,11 +6,6 @@
 
 namespace platform::fake {
 
-// A code point as UTF-8, for the fakes' code pages (below U+10000).
-void AppendUtf8(std::string& out, unsigned code);
-// The next code point of well-formed UTF-8 at `at`, which moves past it.
-unsigned NextUtf8Code(std::string_view utf8, std::size_t& at);
-
 // The byte a code page writes for a character beyond ASCII, and whether that
 // byte stands for the character itself rather than a look-alike.
 struct ByteFor {
@@ -40,3 +35,14 @@ std::string ToUtf8(std::string_view text);
 std::string FromUtf8(std::string_view utf8, bool* lossy = nullptr);
 
 }  // namespace platform::fake::cp1252
+
+namespace platform {
+class IAnsiCodePage;
+}
+
+namespace platform::fake {
+
+// Windows-1252 as a code page object, for the host build's tools and tests.
+const IAnsiCodePage& Cp1252CodePage();
+
+}  // namespace platform::fake

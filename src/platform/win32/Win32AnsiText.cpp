@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/AnsiCodePage.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -50,6 +52,44 @@ std::wstring ToWide(std::string_view ansi) {
 bool AnsiIsLossy(std::wstring_view wide) {
   if (std::all_of(wide.begin(), wide.end(), [](wchar_t c) { return c < 0x80; })) return false;
   return ToWide(ToAnsi(wide)) != wide;
+}
+
+std::string Utf8OfWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring WideOfUtf8(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
+
+namespace {
+
+class SystemPage final : public IAnsiCodePage {
+ public:
+  std::string FromUtf8(std::string_view utf8, bool* lossy) const override {
+    const std::wstring wide = WideOfUtf8(utf8);
+    if (lossy != nullptr) *lossy = AnsiIsLossy(wide);
+    return ToAnsi(wide);
+  }
+  std::string ToUtf8(std::string_view ansi) const override { return Utf8OfWide(ToWide(ansi)); }
+};
+
+}  // namespace
+
+const IAnsiCodePage& SystemCodePage() {
+  static const SystemPage page;
+  return page;
 }
 
 }  // namespace platform::win32

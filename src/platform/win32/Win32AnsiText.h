@@ -21,4 +21,18 @@ std::wstring ToWide(std::string_view ansi);
 // approximates it by a best fit: what converts back differs.
 bool AnsiIsLossy(std::wstring_view wide);
 
+std::string Utf8OfWide(std::wstring_view wide);
+std::wstring WideOfUtf8(std::string_view utf8);
+
+}  // namespace platform::win32
+
+namespace platform {
+class IAnsiCodePage;
+}
+
+namespace platform::win32 {
+
+// The system's ANSI code page (CP_ACP) as a code page object.
+const IAnsiCodePage& SystemCodePage();
+
 }  // namespace platform::win32

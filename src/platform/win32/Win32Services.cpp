@@ -1,5 +1,11 @@
 #include "platform/win32/Win32Services.h"
 
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+
 #include "platform/Services.h"
 
 namespace platform::win32 {
@@ -15,6 +21,12 @@ void InstallServices() {
   services.locale = &Locale();
   services.fileSystem = &FileSystem();
   services.xml = &XmlParser();
+}
+
+void InstallConsoleServices() {
+  InstallServices();
+  SetConsoleOutputCP(CP_UTF8);
+  _setmode(_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace platform::win32

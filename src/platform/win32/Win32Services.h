@@ -27,5 +27,8 @@ IXmlParser& XmlParser();
 
 // Installs every Win32 service; the program calls it first thing.
 void InstallServices();
+// The same for a console tool, whose standard output then carries the bytes
+// the host build writes: UTF-8 with LF line ends.
+void InstallConsoleServices();
 
 }  // namespace platform::win32

@@ -46,16 +46,7 @@ class Win32UserInterface final : public IUserInterface {
 
   WindowHandle ForegroundWindow() override { return GetForegroundWindow(); }
 
-  std::string AnsiToUtf8(std::string_view ansi) override {
-    const std::wstring wide = ToWide(ansi);
-    if (wide.empty()) return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
-                        nullptr, nullptr);
-    return utf8;
-  }
+  std::string AnsiToUtf8(std::string_view ansi) override { return Utf8OfWide(ToWide(ansi)); }
 
   // The ANSI calls map letter case in the system's code page; another one
   // chosen maps it through UTF-16.

@@ -1,0 +1,147 @@
+#include "check/AgainstState.h"
+
+#include "check/CheckPrefsFile.h"
+#include "platform/fake/FakeRegistry.h"
+
+namespace reg = platform::reg;
+
+namespace {
+
+// The value as the store writes it.
+TStoredValue StoredForm(const TImportedValue& value) {
+  TStoredValue stored;
+  switch (value.type) {
+    case PrefValueType::kInteger:
+    case PrefValueType::kBoolean: {
+      stored.type = reg::kDword;
+      const auto bits = static_cast<std::uint32_t>(value.integer);
+      for (int k = 0; k < 4; ++k) stored.data.push_back(static_cast<std::uint8_t>(bits >> (8 * k)));
+      break;
+    }
+    case PrefValueType::kString:
+      stored.type = reg::kSz;
+      stored.data.assign(value.text.begin(), value.text.end());
+      stored.data.push_back(0);
+      break;
+    case PrefValueType::kBinary:
+      stored.type = reg::kBinary;
+      stored.data = value.bytes;
+      break;
+    case PrefValueType::kNone: break;
+  }
+  return stored;
+}
+
+std::string RegistryTypeName(std::uint32_t type) {
+  switch (type) {
+    case reg::kNone: return "REG_NONE";
+    case reg::kSz: return "string";
+    case reg::kExpandSz: return "REG_EXPAND_SZ";
+    case reg::kBinary: return "binary";
+    case reg::kDword: return "integer";
+    case reg::kMultiSz: return "REG_MULTI_SZ";
+    case reg::kQword: return "REG_QWORD";
+  }
+  return "type " + std::to_string(type);
+}
+
+// The old data in the report's terms: a dword as an integer, a text up to its
+// first zero as a string, anything else as bytes.
+TImportedValue OldValue(const TStoredValue& stored, const TImportedValue& now) {
+  TImportedValue old = now;
+  old.text.clear();
+  old.bytes.clear();
+  old.integer = 0;
+  if (stored.type == reg::kDword && stored.data.size() == 4) {
+    old.type = now.type == PrefValueType::kBoolean && stored.data[0] <= 1 && stored.data[1] == 0 &&
+                       stored.data[2] == 0 && stored.data[3] == 0
+                   ? PrefValueType::kBoolean
+                   : PrefValueType::kInteger;
+    old.integer =
+        static_cast<std::int32_t>(stored.data[0] | (stored.data[1] << 8) | (stored.data[2] << 16) |
+                                  (static_cast<std::uint32_t>(stored.data[3]) << 24));
+  } else if (stored.type == reg::kSz || stored.type == reg::kExpandSz) {
+    old.type = PrefValueType::kString;
+    std::string text(stored.data.begin(), stored.data.end());
+    old.text = text.substr(0, text.find('\0'));
+  } else {
+    old.type = PrefValueType::kBinary;
+    old.bytes = stored.data;
+  }
+  return old;
+}
+
+TValueChange Judge(const TImportedValue& value, platform::IRegistry& before,
+                   platform::IRegistry& after, bool machineWritable) {
+  TValueChange change;
+  change.perMachine = value.scope == cfgPerMachine;
+  change.intoMachineKey = change.perMachine && machineWritable;
+  const TStoredValue now = StoredForm(value);
+  const platform::RegKey root = change.intoMachineKey ? reg::kLocalMachine : reg::kCurrentUser;
+  // The layered backend writes nothing into the user's key when the machine's
+  // holds the same: whatever it did shows there.
+  if (!change.intoMachineKey && !ReadStoredValue(after, root, value.keyPath, value.name)) {
+    change.change = TChange::kLeftOut;
+    return change;
+  }
+  const auto old = ReadStoredValue(before, root, value.keyPath, value.name);
+  if (!old) {
+    change.change = TChange::kNew;
+  } else if (*old == now) {
+    change.change = TChange::kUnchanged;
+  } else {
+    change.change = TChange::kChanged;
+    change.old = OldValue(*old, value);
+    if (old->type != now.type) change.oldType = RegistryTypeName(old->type);
+  }
+  return change;
+}
+
+}  // namespace
+
+TCheckReport CheckPrefsFileAgainst(const std::string& fileName, const TProductKeys& keys,
+                                   const platform::IAnsiCodePage& codePage,
+                                   const std::string& source) {
+  platform::fake::FakeRegistry before;
+  platform::fake::FakeRegistry after;
+  SeedRegistry(before, keys, codePage);
+  SeedRegistry(after, keys, codePage);
+  after.machineReadOnly = !keys.machineWritable;
+  TCheckReport report = CheckPrefsFile(fileName, after);
+  report.against = source;
+  for (TCheckedKey& key : report.keys) {
+    for (TCheckedValue& value : key.values) {
+      value.change = Judge(value.value, before, after, keys.machineWritable);
+    }
+  }
+  return report;
+}
+
+std::string AgainstSource(const std::vector<std::string>& regFiles, const TProductKeys& keys) {
+  if (!regFiles.empty()) {
+    std::string files;
+    for (const std::string& file : regFiles) files += (files.empty() ? "" : " and ") + file;
+    return files;
+  }
+  return keys.machineWritable
+             ? "this machine's registry (this user may write the machine's key)"
+             : "this machine's registry (this user may not write the machine's key)";
+}
+
+std::size_t CountChanges(const TCheckReport& report, TChange change) {
+  std::size_t count = 0;
+  for (const TCheckedKey& key : report.keys) {
+    for (const TCheckedValue& value : key.values) count += value.change.change == change ? 1 : 0;
+  }
+  return count;
+}
+
+std::size_t CountMachineValuesInUserKey(const TCheckReport& report) {
+  std::size_t count = 0;
+  for (const TCheckedKey& key : report.keys) {
+    for (const TCheckedValue& value : key.values) {
+      count += value.change.perMachine && !value.change.intoMachineKey ? 1 : 0;
+    }
+  }
+  return count;
+}
