@@ -16,7 +16,7 @@
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
 #include "platform/Utf16.h"
-#include "platform/fake/Cp1252.h"
+#include "platform/fake/CodePages.h"
 
 namespace {
 
@@ -136,7 +136,7 @@ class AgainstState : public CheckFixture {
   TCheckReport CheckAgainst(const Row& row) {
     WriteFile("prefs.xml", ProductFile(row.scopes));
     TProductKeys keys{row.user, row.machine, row.machineWritable};
-    return CheckPrefsFileAgainst(FileName(), keys, platform::fake::Cp1252CodePage(), "state");
+    return CheckPrefsFileAgainst(FileName(), keys, platform::fake::ChosenCodePage(), "state");
   }
 };
 
@@ -163,7 +163,7 @@ TEST_F(AgainstState, TheTextReportSaysTheChangeAfterEachValueAndCountsThem) {
                           "<Machine type=\"integer\">3</Machine><New type=\"string\">n</New>") +
                   General("PerMachine", "<Up type=\"integer\">1</Up>")));
   const TCheckReport report =
-      CheckPrefsFileAgainst(FileName(), keys, platform::fake::Cp1252CodePage(), "state.reg");
+      CheckPrefsFileAgainst(FileName(), keys, platform::fake::ChosenCodePage(), "state.reg");
   std::ostringstream text;
   WriteTextReport(report, text);
   const std::string out = text.str();

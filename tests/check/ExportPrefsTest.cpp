@@ -13,7 +13,7 @@
 #include "check/ExportPrefs.h"
 #include "check/PrefsFileEncoding.h"
 #include "platform/Utf16.h"
-#include "platform/fake/Cp1252.h"
+#include "platform/fake/CodePages.h"
 #include "platform/fake/FakeRegistry.h"
 #include "xmlimport/PrefsFileFormat.h"
 
@@ -125,7 +125,7 @@ class ExportPrefs : public CheckFixture {};
 
 TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
   const TProductKeys keys = EveryKind();
-  const TCapture capture = CapturePrefs(keys, platform::fake::Cp1252CodePage());
+  const TCapture capture = CapturePrefs(keys, platform::fake::ChosenCodePage());
 
   // What the original holds once the values and keys that cannot be carried
   // are gone.
@@ -148,7 +148,7 @@ TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
     });
   }
   platform::fake::FakeRegistry expected;
-  SeedRegistry(expected, carried, platform::fake::Cp1252CodePage());
+  SeedRegistry(expected, carried, platform::fake::ChosenCodePage());
 
   WriteFile("captured.xml", capture.xml);
   platform::fake::FakeRegistry imported;
@@ -167,7 +167,7 @@ TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
 }
 
 TEST_F(ExportPrefs, EachValueTheFormatCannotCarryIsListedWithItsReason) {
-  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::Cp1252CodePage());
+  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::ChosenCodePage());
   std::vector<std::string> listed;
   for (const TLeftOut& out : capture.leftOut) {
     listed.push_back(out.key.substr(out.key.find("Wrenfold 4")) + "|" +
@@ -201,7 +201,7 @@ TEST_F(ExportPrefs, EachValueTheFormatCannotCarryIsListedWithItsReason) {
 }
 
 TEST_F(ExportPrefs, UserValuesComeFirstAndTakeTheirSectionsScope) {
-  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::Cp1252CodePage());
+  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::ChosenCodePage());
   const std::size_t roam = capture.xml.find("<PerUserRoam>");
   const std::size_t nonRoam = capture.xml.find("<PerUserNonRoam>");
   const std::size_t machine = capture.xml.find("<PerMachine>");

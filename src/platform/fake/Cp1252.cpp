@@ -5,7 +5,6 @@
 #include <iterator>
 #include <optional>
 
-#include "platform/AnsiCodePage.h"
 #include "platform/Utf16.h"
 
 namespace platform::fake {
@@ -125,26 +124,5 @@ std::string FromUtf8(std::string_view utf8, bool* lossy) {
 }
 
 }  // namespace cp1252
-
-}  // namespace platform::fake
-
-namespace platform::fake {
-
-namespace {
-
-class Cp1252Page final : public IAnsiCodePage {
- public:
-  std::string FromUtf8(std::string_view utf8, bool* lossy) const override {
-    return cp1252::FromUtf8(utf8, lossy);
-  }
-  std::string ToUtf8(std::string_view ansi) const override { return cp1252::ToUtf8(ansi); }
-};
-
-}  // namespace
-
-const IAnsiCodePage& Cp1252CodePage() {
-  static const Cp1252Page page;
-  return page;
-}
 
 }  // namespace platform::fake

@@ -35,14 +35,3 @@ std::string ToUtf8(std::string_view text);
 std::string FromUtf8(std::string_view utf8, bool* lossy = nullptr);
 
 }  // namespace platform::fake::cp1252
-
-namespace platform {
-class IAnsiCodePage;
-}
-
-namespace platform::fake {
-
-// Windows-1252 as a code page object, for the host build's tools and tests.
-const IAnsiCodePage& Cp1252CodePage();
-
-}  // namespace platform::fake
