@@ -55,10 +55,10 @@ TConfigBase::TConfigBase() = default;
 TConfigBase::~TConfigBase() = default;
 
 bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
-                           bool readOnly) {
+                           PrefAccess access) {
   return OpenPrefWith(scope, key, canCreate, [&](TPrefStoreSlots& slots) {
     switch (PrefLocation) {
-      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, readOnly);
+      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, access);
       case plRegistryDirect: return OpenRegistryDirectPref(slots, scope, key, canCreate);
       case plFile: return OpenFilePref(slots, scope);
       case plOnUSB: return OpenOnUSBPref(slots);

@@ -17,7 +17,8 @@ std::string FileValueName(std::size_t index) { return "file " + std::to_string(i
 // Removes the section below the product key, then writes it anew.
 template <class Write>
 void ReplaceSection(TConfigManager& manager, const std::string& section, Write write) {
-  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate, kReadOnly)) {
+  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate,
+                       PrefAccess::readWrite)) {
     const ClosePrefOnExit closer(manager);
     manager.DeletePrefKey(section);
   }

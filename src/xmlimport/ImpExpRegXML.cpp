@@ -16,8 +16,6 @@
 
 namespace {
 
-// The application's title, which captions the import's own reports.
-
 // Bounds on what a file may make the parser do, enforced on every parser.  A
 // real preferences file holds a few thousand values in well under a megabyte.
 //

@@ -88,7 +88,7 @@ std::string TPrefsImportPass::KeyPath(const std::string& mappedSection) const {
 bool TPrefsImportPass::OpenKey(const std::string& mappedSection) {
   const cfgDataScope scope = ScopeOfName(scopeName_);
   const std::string keyPath = KeyPath(mappedSection);
-  const bool opened = store_.OpenPref(scope, keyPath, true, false);
+  const bool opened = store_.OpenPref(scope, keyPath, true, PrefAccess::readWrite);
   if (observer_ != nullptr) observer_->KeyOpened({scope, keyPath, mappedSection}, opened);
   return opened;
 }
