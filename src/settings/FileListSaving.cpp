@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "prefstore/ProductIdentity.h"
+#include "prefstore/StoreErrors.h"
 #include "settings/SectionWriting.h"
 
 namespace {
@@ -37,11 +38,9 @@ void SaveFileList(TConfigManager& manager, const std::string& section) {
   } catch (...) {
     // The store reports its own errors; what reaches here came from below it,
     // after the key was closed.  The old list may already be gone.
-    platform::ShowMessageBox(platform::ApplicationWindow(),
-                             "Error saving files (ConfigManager.saveFiles): \r\n" +
-                                 SystemMessage(platform::FileSystem().LastError()),
-                             std::string(kProductExeName) + " saveFiles Error",
-                             platform::mb::kIconError | platform::mb::kSetForeground);
+    ShowStoreError(platform::ApplicationWindow(), " saveFiles Error",
+                   "Error saving files (ConfigManager.saveFiles): \r\n" +
+                       SystemMessage(platform::FileSystem().LastError()));
   }
 }
 

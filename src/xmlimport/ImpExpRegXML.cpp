@@ -55,8 +55,7 @@ platform::XmlLimits PrefsFileLimits() {
 namespace {
 
 void ShowImportReport(const std::string& text) {
-  platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle),
-                           platform::mb::kIconError | platform::mb::kSetForeground);
+  platform::ShowErrorBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle));
 }
 
 // The product a foreign file names: "Other_Tool_Preferences" gives "Other
