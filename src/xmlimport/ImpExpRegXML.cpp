@@ -73,7 +73,7 @@ std::string FailureReport(const std::string& errorText, const std::string& fileN
 }  // namespace
 
 TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
-                              IImportObserver* observer) {
+                              IImportObserver& observer) {
   const std::string name = DeQuote(fileName);
   bool walking = false;
   TRejectReason reason = TRejectReason::kMalformed;
@@ -116,8 +116,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
   }
 }
 
-bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
-                    TImportVerdict* verdict) {
+TImportVerdict ImportPrefsXML(const std::string& fileName, IImportObserver& observer) {
   TImportResult result;
   if (ConfigMgr) {
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
@@ -128,6 +127,5 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
               {}};
   }
   if (!result.report.empty()) ShowImportReport(result.report);
-  if (verdict != nullptr) *verdict = result.verdict;
-  return result.verdict != TImportVerdict::kRejected && result.verdict != TImportVerdict::kFailed;
+  return result.verdict;
 }
