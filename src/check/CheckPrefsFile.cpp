@@ -105,7 +105,7 @@ TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeReg
   PrefLocation = plRegistry;
 
   TConfigBase store;
-  const TImportResult result = ImportPrefsFile(fileName, store, &listener);
+  const TImportResult result = ImportPrefsFile(fileName, store, listener);
   report.verdict = VerdictOf(result.verdict);
   report.reason = result.reason;
   report.report = result.report;

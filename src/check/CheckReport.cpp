@@ -48,14 +48,3 @@ std::string KeyName(const TImportedKey& key) {
 }
 
 std::string ScopeName(cfgDataScope scope) { return cfgDataScopeName(scope); }
-
-const char* TypeWord(PrefValueType type) {
-  switch (type) {
-    case PrefValueType::kInteger: return "integer";
-    case PrefValueType::kString: return "string";
-    case PrefValueType::kBoolean: return "boolean";
-    case PrefValueType::kBinary: return "binary";
-    case PrefValueType::kNone: break;
-  }
-  return "";
-}

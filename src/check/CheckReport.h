@@ -10,6 +10,7 @@
 #include "platform/XmlDom.h"
 #include "xmlimport/ImpExpRegXML.h"
 #include "xmlimport/ImportObserver.h"
+#include "xmlimport/PrefsFileFormat.h"
 
 enum class TCheckVerdict {
   kImported,  // the program walks the file to its end
@@ -138,5 +139,3 @@ std::string KeyName(const TImportedKey& key);
 std::string LocationOf(cfgDataScope scope, const std::string& keyPath);
 // "cfgPerUserRoam" and so on.
 std::string ScopeName(cfgDataScope scope);
-// "integer", "string", "boolean", "binary".
-const char* TypeWord(PrefValueType type);

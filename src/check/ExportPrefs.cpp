@@ -98,7 +98,7 @@ class Capture {
           kEol + "  <" + std::string(kProductName) + ">" + kEol;
     for (const cfgDataScope scope : kScopeOrder) {
       bool opened = false;
-      const std::string scopeName = ScopeElement(scope);
+      const std::string scopeName = std::string(ScopeElementName(scope));
       for (const Section& section : sections_) {
         if (section.scope != scope) continue;
         if (!opened) xml += "    <" + scopeName + ">" + kEol;
@@ -122,15 +122,6 @@ class Capture {
       return key.path.size() > path.size() && key.path[path.size()] == '\\' &&
              key.path.compare(0, path.size(), path) == 0;
     });
-  }
-
-  static std::string ScopeElement(cfgDataScope scope) {
-    switch (scope) {
-      case cfgPerUserNonRoam: return "PerUserNonRoam";
-      case cfgPerMachine: return "PerMachine";
-      case cfgPerUserRoam: break;
-    }
-    return "PerUserRoam";
   }
 
   // The section element for a key below the product key, or none with the

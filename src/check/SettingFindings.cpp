@@ -55,12 +55,12 @@ const char* SettingTypeText(SettingType type) {
 // The type word the file should give a setting of that type.
 const char* TypeWordFor(SettingType type) {
   switch (type) {
-    case SettingType::Boolean: return "boolean";
+    case SettingType::Boolean: return TypeWord(PrefValueType::kBoolean);
     case SettingType::String:
-    case SettingType::Path: return "string";
+    case SettingType::Path: return TypeWord(PrefValueType::kString);
     default: break;
   }
-  return "integer";
+  return TypeWord(PrefValueType::kInteger);
 }
 
 std::size_t EditDistance(const std::string& a, const std::string& b) {

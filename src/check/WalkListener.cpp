@@ -139,7 +139,7 @@ void TWalkListener::ScopeEntered(const platform::IXmlNode& scope) {
          "text directly in the product element: ignored");
     return;
   }
-  if (scope_ != "PerUserRoam" && scope_ != "PerUserNonRoam" && scope_ != "PerMachine") {
+  if (!ScopeNamed(scope_)) {
     Warn("unknown-scope", scope_,
          "not a scope name (\"PerUserRoam\", \"PerUserNonRoam\" or \"PerMachine\", letter case "
          "counting): read as per-user roaming");

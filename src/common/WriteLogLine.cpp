@@ -47,9 +47,7 @@ void ReportFailure(const std::string& line, const std::string& fileName, const s
   const bool unusual = settings != nullptr && settings->LogUnusualEvents();
   const bool debug = settings != nullptr && settings->LogDebugEvents();
   if (!unusual && !debug) {
-    platform::ShowMessageBox(
-        platform::ApplicationWindow(), text, caption,
-        platform::mb::kOk | platform::mb::kIconError | platform::mb::kSetForeground);
+    platform::ShowErrorBox(platform::ApplicationWindow(), text, caption);
     return;
   }
   const int answer = platform::ShowMessageBox(

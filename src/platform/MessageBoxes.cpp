@@ -33,4 +33,8 @@ int ShowMessageBox(WindowHandle owner, const std::string& text, const std::strin
   return Ui().ShowBox(owner, text, caption, flags);
 }
 
+void ShowErrorBox(WindowHandle owner, const std::string& text, const std::string& caption) {
+  ShowMessageBox(owner, text, caption, mb::kOk | mb::kIconError | mb::kSetForeground);
+}
+
 }  // namespace platform

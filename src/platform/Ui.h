@@ -73,6 +73,10 @@ void SetMainWindow(WindowHandle window);
 int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                    unsigned flags);
 
+// A message box with an OK button, an error icon and the owner brought to the
+// foreground: how the programs report a failure.
+void ShowErrorBox(WindowHandle owner, const std::string& text, const std::string& caption);
+
 // How many boxes ShowMessageBox was asked for since the process started,
 // shown or logged.
 unsigned MessageBoxesRaised();

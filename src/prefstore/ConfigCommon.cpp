@@ -11,17 +11,10 @@
 #include "prefstore/PrefBackend.h"
 #include "prefstore/PrefFileOpen.h"
 #include "prefstore/PrefRegistryOpen.h"
-#include "prefstore/ProductIdentity.h"
 #include "prefstore/RegistryObject.h"
+#include "prefstore/StoreErrors.h"
 
 namespace {
-
-constexpr unsigned kReportFlags = platform::mb::kIconError | platform::mb::kSetForeground;
-
-void ReportError(platform::WindowHandle owner, const std::string& captionTail,
-                 const std::string& text) {
-  platform::ShowMessageBox(owner, text, std::string(kProductExeName) + captionTail, kReportFlags);
-}
 
 // Runs one public operation on the installed backend.  A closed store raises
 // `notOpen`; whatever the operation raises is shown, captioned with its name,
@@ -33,7 +26,8 @@ auto Guarded(TPrefBackend* backend, const char* name, const char* notOpen, Opera
     if (backend == nullptr) throw EProgramError(notOpen);
     return operation(*backend);
   } catch (const EProgramError& error) {
-    ReportError(nullptr, std::string(" Error: ") + name, std::string(name) + ": " + error.what());
+    ShowStoreError(nullptr, std::string(" Error: ") + name,
+                   std::string(name) + ": " + error.what());
   }
   return decltype(operation(*backend))();
 }
@@ -55,10 +49,10 @@ TConfigBase::TConfigBase() = default;
 TConfigBase::~TConfigBase() = default;
 
 bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
-                           bool readOnly) {
+                           PrefAccess access) {
   return OpenPrefWith(scope, key, canCreate, [&](TPrefStoreSlots& slots) {
     switch (PrefLocation) {
-      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, readOnly);
+      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, access);
       case plRegistryDirect: return OpenRegistryDirectPref(slots, scope, key, canCreate);
       case plFile: return OpenFilePref(slots, scope);
       case plOnUSB: return OpenOnUSBPref(slots);
@@ -87,10 +81,10 @@ bool TConfigBase::OpenPrefWith(std::uint8_t scope, const std::string& key, bool 
     errorText = error.what();
   }
   if (raised || (!opened && canCreate)) {
-    ReportError(platform::ApplicationWindow(), " OpenPref Error",
-                "OpenPref Error: Unable to open Preferences.\r\n\r\nPrefLocation: " +
-                    GetPrefLocationName() + "\r\ncfgDataScope: " + cfgDataScopeName(scope) +
-                    "\r\nKey: " + key + "\r\n\r\n" + errorText);
+    ShowStoreError(platform::ApplicationWindow(), " OpenPref Error",
+                   "OpenPref Error: Unable to open Preferences.\r\n\r\nPrefLocation: " +
+                       GetPrefLocationName() + "\r\ncfgDataScope: " + cfgDataScopeName(scope) +
+                       "\r\nKey: " + key + "\r\n\r\n" + errorText);
   }
   return opened;
 }
@@ -129,7 +123,7 @@ void TConfigBase::SetPrefBinaryProc(const std::string& section, const std::strin
             // A negative size or a missing buffer would hand the backend
             // memory that is not the caller's: refused here for every backend.
             if (size < 0 || (buffer == nullptr && size > 0)) {
-              throw EProgramError("Failed to set data for '" + name + "'");
+              FailedToSet(name);
             }
             backend.SetPrefBinary(section, name, buffer, size);
           });

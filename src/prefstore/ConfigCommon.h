@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "prefstore/PrefAccess.h"
 #include "prefstore/PrefsLocationRtns.h"
 
 enum cfgDataScope : std::uint8_t {
@@ -39,7 +40,7 @@ class TConfigBase {
   TConfigBase(const TConfigBase&) = delete;
   TConfigBase& operator=(const TConfigBase&) = delete;
 
-  bool OpenPref(std::uint8_t scope, const std::string& key, bool canCreate, bool readOnly);
+  bool OpenPref(std::uint8_t scope, const std::string& key, bool canCreate, PrefAccess access);
   void ClosePref();
 
   void SetPrefInteger(const std::string& section, const std::string& name, std::int32_t value);

@@ -42,7 +42,8 @@ bool RegKeyWritable(RegKey root, const std::string& key) {
 }
 
 bool OpenRegistryPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
-                      bool canCreate, bool readOnly) {
+                      bool canCreate, PrefAccess access) {
+  const bool readOnly = access == PrefAccess::read;
   store.machineWide = MachineWidePrefs();
   bool machineAlone = store.machineWide || scope == cfgPerMachine;
   // Reading needs no right to write, so a read-only open makes no test.

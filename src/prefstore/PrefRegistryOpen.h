@@ -11,7 +11,7 @@
 // plRegistry: the machine's key alone for machine-wide data the user may
 // write (or only read), else the user's key layered over the machine's.
 bool OpenRegistryPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
-                      bool canCreate, bool readOnly);
+                      bool canCreate, PrefAccess access);
 
 // plRegistryDirect: one key, under the machine's root only for cfgPerMachine
 // while machine-wide preferences are on and the product's machine key may be

@@ -5,6 +5,7 @@
 
 #include "platform/Error.h"
 #include "platform/Services.h"
+#include "prefstore/StoreErrors.h"
 
 namespace reg = platform::reg;
 using platform::RegKey;
@@ -21,12 +22,6 @@ constexpr std::uint32_t kReadOnlyLadder[] = {
 // Texts up to this size compare and read in one registry call.
 constexpr std::size_t kScratchSize = 4096;
 
-[[noreturn]] void FailedToSet(const std::string& name) {
-  throw EProgramError("Failed to set data for '" + name + "'");
-}
-[[noreturn]] void FailedToGet(const std::string& name) {
-  throw EProgramError("Failed to get data for '" + name + "'");
-}
 [[noreturn]] void InvalidType(const std::string& name) {
   throw EProgramError("Invalid data type for '" + name + "'");
 }

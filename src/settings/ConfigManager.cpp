@@ -21,11 +21,6 @@ TFont DefaultFont() {
 TConfigManager::TConfigManager()
     : ScriptFont(DefaultFont()), GridFont(DefaultFont()), CategoryFont(DefaultFont()) {}
 
-TConfigManager::~TConfigManager() {
-  FileList.clear();
-  FileNames.clear();
-}
-
 std::int32_t TConfigManager::fontStyleToInt(const TFontStyles& style) {
   return (style.Bold ? 1 : 0) | (style.Underline ? 2 : 0) | (style.Italic ? 4 : 0) |
          (style.StrikeOut ? 8 : 0);

@@ -31,7 +31,6 @@ inline constexpr std::size_t kMRUSlots = 25;
 class TConfigManager : public TConfigBase {
  public:
   TConfigManager();
-  ~TConfigManager() override;
 
   // Saves one section, or every section for cfgAll; ordinals that nothing
   // saves (and values past the table) do nothing.

@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "prefstore/ProductIdentity.h"
+#include "prefstore/StoreErrors.h"
 #include "settings/SectionWriting.h"
 
 namespace {
@@ -17,7 +18,8 @@ std::string FileValueName(std::size_t index) { return "file " + std::to_string(i
 // Removes the section below the product key, then writes it anew.
 template <class Write>
 void ReplaceSection(TConfigManager& manager, const std::string& section, Write write) {
-  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate, kReadOnly)) {
+  if (manager.OpenPref(cfgPerUserRoam, std::string(kProductRegistryKey), kCanCreate,
+                       PrefAccess::readWrite)) {
     const ClosePrefOnExit closer(manager);
     manager.DeletePrefKey(section);
   }
@@ -36,11 +38,9 @@ void SaveFileList(TConfigManager& manager, const std::string& section) {
   } catch (...) {
     // The store reports its own errors; what reaches here came from below it,
     // after the key was closed.  The old list may already be gone.
-    platform::ShowMessageBox(platform::ApplicationWindow(),
-                             "Error saving files (ConfigManager.saveFiles): \r\n" +
-                                 SystemMessage(platform::FileSystem().LastError()),
-                             std::string(kProductExeName) + " saveFiles Error",
-                             platform::mb::kIconError | platform::mb::kSetForeground);
+    ShowStoreError(platform::ApplicationWindow(), " saveFiles Error",
+                   "Error saving files (ConfigManager.saveFiles): \r\n" +
+                       SystemMessage(platform::FileSystem().LastError()));
   }
 }
 

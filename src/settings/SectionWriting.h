@@ -8,14 +8,13 @@
 #include "settings/SectionKeys.h"
 
 inline constexpr bool kCanCreate = true;
-inline constexpr bool kReadOnly = false;
 
 // A key that cannot be opened has been reported by OpenPref; the section is
 // then skipped.  `write` gets the section name for the value operations.
 template <class Write>
 void WithSectionKey(TConfigManager& manager, cfgDataScope scope, const std::string& section,
                     Write write) {
-  if (!manager.OpenPref(scope, SectionKeyPath(section), kCanCreate, kReadOnly)) return;
+  if (!manager.OpenPref(scope, SectionKeyPath(section), kCanCreate, PrefAccess::readWrite)) return;
   const ClosePrefOnExit closer(manager);
   write(section);
 }

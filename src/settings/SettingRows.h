@@ -1,7 +1,7 @@
 #pragma once
 // The rows that describe a section's stored values: key, type and the member
 // that holds the value.  One loop writes any table of rows, so the stored
-// layout is read from the tables in SettingsSchema.cpp, top to bottom.
+// layout is read from the tables in SettingsSchema.h, top to bottom.
 #include <cstddef>
 #include <cstdint>
 #include <span>

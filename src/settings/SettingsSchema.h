@@ -2,6 +2,16 @@
 // The stored layout of the product's settings: for each section, its values
 // in the order in which they are written.  The section table says which
 // routine writes which rows.
+//
+// A new section needs, file by file:
+//   Sections.h        its ordinal in cfgSection and its name in kNamedSections
+//                     (the name is its subkey and its INI section);
+//   ConfigManager.h   the members that hold its values and its save routine;
+//   SettingsSchema.h  its rows here, in the order they are written;
+//   SectionTable.cpp  its routine's row in the section table (scope, key,
+//                     rows, any special case) and the routine's one-line body.
+// The checker's catalogue is built from the section table, so it knows the
+// new section's values without further work.
 #include <string_view>
 
 #include "settings/ConfigManager.h"

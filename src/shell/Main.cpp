@@ -93,9 +93,8 @@ TRunOutcome RunImport(const std::string& fileName) {
   // Hearing a value copies it; only the unattended log wants the counts.
   TOutcomeCounter counter;
   const bool counting = !platform::UnattendedLogName().empty();
-  TImportVerdict verdict = TImportVerdict::kImported;
-  ImportPrefsXML(fileName, counting ? &counter : nullptr, &verdict);
-  outcome.kind = OutcomeOfImport(verdict);
+  IImportObserver& observer = counting ? counter : SilentImportObserver();
+  outcome.kind = OutcomeOfImport(ImportPrefsXML(fileName, observer));
   outcome.values = counter.Values();
   outcome.skipped = counter.Skipped();
   return outcome;

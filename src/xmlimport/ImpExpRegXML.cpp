@@ -16,8 +16,6 @@
 
 namespace {
 
-// The application's title, which captions the import's own reports.
-
 // Bounds on what a file may make the parser do, enforced on every parser.  A
 // real preferences file holds a few thousand values in well under a megabyte.
 //
@@ -57,8 +55,7 @@ platform::XmlLimits PrefsFileLimits() {
 namespace {
 
 void ShowImportReport(const std::string& text) {
-  platform::ShowMessageBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle),
-                           platform::mb::kIconError | platform::mb::kSetForeground);
+  platform::ShowErrorBox(platform::Ui().ForegroundWindow(), text, std::string(kApplicationTitle));
 }
 
 // The product a foreign file names: "Other_Tool_Preferences" gives "Other
@@ -76,7 +73,7 @@ std::string FailureReport(const std::string& errorText, const std::string& fileN
 }  // namespace
 
 TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
-                              IImportObserver* observer) {
+                              IImportObserver& observer) {
   const std::string name = DeQuote(fileName);
   bool walking = false;
   TRejectReason reason = TRejectReason::kMalformed;
@@ -119,8 +116,7 @@ TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
   }
 }
 
-bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
-                    TImportVerdict* verdict) {
+TImportVerdict ImportPrefsXML(const std::string& fileName, IImportObserver& observer) {
   TImportResult result;
   if (ConfigMgr) {
     result = ImportPrefsFile(fileName, *ConfigMgr, observer);
@@ -131,6 +127,5 @@ bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer,
               {}};
   }
   if (!result.report.empty()) ShowImportReport(result.report);
-  if (verdict != nullptr) *verdict = result.verdict;
-  return result.verdict != TImportVerdict::kRejected && result.verdict != TImportVerdict::kFailed;
+  return result.verdict;
 }

@@ -37,14 +37,18 @@ struct TImportResult {
 platform::XmlLimits PrefsFileLimits();
 
 // The import without its message box: loads and checks the file and writes
-// its values into `store`, telling `observer` (when not null) each value just
-// before the store receives it.
+// its values into `store`, telling `observer` each value just before the
+// store receives it.
 TImportResult ImportPrefsFile(const std::string& fileName, TConfigBase& store,
-                              IImportObserver* observer);
+                              IImportObserver& observer = SilentImportObserver());
 
-// Imports a preferences file into ConfigMgr's store.  False when reading or
-// importing raised an error (already reported); true otherwise, also for a
-// file of another product (reported as well).  `verdict`, when not null,
-// receives how the import ended.
-bool ImportPrefsXML(const std::string& fileName, IImportObserver* observer = nullptr,
-                    TImportVerdict* verdict = nullptr);
+// Imports a preferences file into ConfigMgr's store and shows the import's
+// report, if any; answers how the import ended.
+TImportVerdict ImportPrefsXML(const std::string& fileName,
+                              IImportObserver& observer = SilentImportObserver());
+
+// False when reading or importing raised an error (kRejected, kFailed); true
+// otherwise, also for a file of another product.
+inline bool ImportWentThrough(TImportVerdict verdict) {
+  return verdict != TImportVerdict::kRejected && verdict != TImportVerdict::kFailed;
+}

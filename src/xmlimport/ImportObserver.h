@@ -1,7 +1,7 @@
 #pragma once
 // What an import decides, told to whoever listens.  The program's own import
-// listens to nothing; the preferences checker and the outcome record of an
-// unattended run do, so they see exactly what the import does.
+// tells the silent observer; the preferences checker and the outcome record
+// of an unattended run listen, so they see exactly what the import does.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,13 +42,14 @@ class IImportObserver {
  public:
   virtual ~IImportObserver() = default;
 
+  // Every body is empty: a listener overrides only what it needs.
+
   // Just before the value is passed to the store.
-  virtual void ValuePassed(const TImportedValue& value) = 0;
+  virtual void ValuePassed(const TImportedValue& /*value*/) {}
 
   // The walk element by element, for a listener that wants to know where it
-  // is and what the import passed over in silence.  Every body is empty: a
-  // listener overrides only what it needs.  The nodes are the walk's own and
-  // live only for the call.
+  // is and what the import passed over in silence.  The nodes are the walk's
+  // own and live only for the call.
 
   // A child of the document element that is neither a comment nor a product
   // element; a text element of any name counts, "Wrenfold" too.
@@ -75,3 +76,7 @@ class IImportObserver {
   // nothing follows).
   virtual void ValueTextDecoded(PrefValueType /*type*/, const std::string& /*text*/) {}
 };
+
+// The observer that hears everything and does nothing, for an import nobody
+// listens to.
+IImportObserver& SilentImportObserver();

@@ -120,17 +120,31 @@ TBinaryText ParseBinary(std::string_view text) {
 
 PrefValueType ValueTypeOf(const std::optional<std::string>& type) {
   if (!type) return PrefValueType::kNone;
-  if (*type == "integer") return PrefValueType::kInteger;
-  if (*type == "string") return PrefValueType::kString;
-  if (*type == "boolean") return PrefValueType::kBoolean;
-  if (*type == "binary") return PrefValueType::kBinary;
+  for (const TTypeWord& entry : kTypeWords) {
+    if (*type == entry.word) return entry.type;
+  }
   return PrefValueType::kNone;
 }
 
-cfgDataScope ScopeOfName(std::string_view scopeName) {
-  if (scopeName == "PerUserNonRoam") return cfgPerUserNonRoam;
-  if (scopeName == "PerMachine") return cfgPerMachine;
-  return cfgPerUserRoam;
+const char* TypeWord(PrefValueType type) {
+  for (const TTypeWord& entry : kTypeWords) {
+    if (entry.type == type) return entry.word;
+  }
+  return "";
+}
+
+std::optional<cfgDataScope> ScopeNamed(std::string_view scopeName) {
+  for (const TScopeElement& entry : kScopeElements) {
+    if (scopeName == entry.name) return entry.scope;
+  }
+  return std::nullopt;
+}
+
+std::string_view ScopeElementName(cfgDataScope scope) {
+  for (const TScopeElement& entry : kScopeElements) {
+    if (entry.scope == scope) return entry.name;
+  }
+  return kScopeElements[0].name;
 }
 
 bool IsSkippedSection(std::string_view sectionName) {

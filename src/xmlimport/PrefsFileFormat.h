@@ -59,12 +59,43 @@ inline std::optional<std::vector<std::uint8_t>> DecodeBinary(std::string_view te
 }
 
 enum class PrefValueType { kNone, kInteger, kString, kBoolean, kBinary };
+
+// The value types beside the words of the attribute "type".
+struct TTypeWord {
+  PrefValueType type;
+  const char* word;
+};
+inline constexpr TTypeWord kTypeWords[] = {
+    {PrefValueType::kInteger, "integer"},
+    {PrefValueType::kString, "string"},
+    {PrefValueType::kBoolean, "boolean"},
+    {PrefValueType::kBinary, "binary"},
+};
+
 // The attribute "type", compared exactly; kNone when missing or unknown.
 PrefValueType ValueTypeOf(const std::optional<std::string>& type);
+// The word that names `type`; empty for kNone.
+const char* TypeWord(PrefValueType type);
 
-// "PerUserRoam", "PerUserNonRoam", "PerMachine"; any other name reads as
-// cfgPerUserRoam.
-cfgDataScope ScopeOfName(std::string_view scopeName);
+// The data scopes beside the names of their elements.
+struct TScopeElement {
+  cfgDataScope scope;
+  std::string_view name;
+};
+inline constexpr TScopeElement kScopeElements[] = {
+    {cfgPerUserRoam, "PerUserRoam"},
+    {cfgPerUserNonRoam, "PerUserNonRoam"},
+    {cfgPerMachine, "PerMachine"},
+};
+
+// The scope an element name stands for, compared exactly; none for any other.
+std::optional<cfgDataScope> ScopeNamed(std::string_view scopeName);
+// As the import reads a scope element: any other name reads as cfgPerUserRoam.
+inline cfgDataScope ScopeOfName(std::string_view scopeName) {
+  return ScopeNamed(scopeName).value_or(cfgPerUserRoam);
+}
+// The element name of `scope`.
+std::string_view ScopeElementName(cfgDataScope scope);
 
 // Sections whose elements are passed over with everything inside them.
 bool IsSkippedSection(std::string_view sectionName);

@@ -13,8 +13,8 @@
 
 class TPrefsImportPass {
  public:
-  // `observer`, when not null, hears of each value before the store does.
-  explicit TPrefsImportPass(TConfigBase& store, IImportObserver* observer = nullptr)
+  // `observer` hears of each value before the store does.
+  explicit TPrefsImportPass(TConfigBase& store, IImportObserver& observer = SilentImportObserver())
       : store_(store), observer_(observer) {}
 
   // Reads the children of the document element.  Opens one key at a time and
@@ -28,14 +28,14 @@ class TPrefsImportPass {
   void ReadValue(const platform::IXmlNode& value);
   bool OpenKey(const std::string& mappedSection);
   std::string KeyPath(const std::string& mappedSection) const;
-  void Tell(PrefValueType type, const std::string& name, std::int32_t integer,
-            const std::string& text, const std::vector<std::uint8_t>& bytes) const;
 
   TConfigBase& store_;
-  IImportObserver* const observer_;
+  IImportObserver& observer_;
   const TSectionMapper mapper_;
   std::string productKey_;
   std::string scopeName_;
   std::string sectionName_;
   std::string mappedSection_;
+  // The key the values being read go to, as the last open named it.
+  TImportedKey key_;
 };

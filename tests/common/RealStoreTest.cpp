@@ -63,7 +63,7 @@ TEST_F(RealStore, PathUnderRoamingAppDataIsStoredWithItsPlaceholder) {
   testsupport::DeleteKeyTree(HKEY_CURRENT_USER, kTestKey);
   const std::string appData = GetSpecialFolderDir(platform::csidl::kAppData);
   TConfigBase store;
-  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kTestKey, true, false));
+  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kTestKey, true, PrefAccess::readWrite));
   store.SetPrefPath("CommonTests", "Folder", "  " + appData + "Orlavex\\Wrenfold 4\\ \t");
   store.ClosePref();
   EXPECT_EQ(UserString(kTestKey, "Folder"), "[CSIDL-APPDATA]Orlavex\\Wrenfold 4\\");

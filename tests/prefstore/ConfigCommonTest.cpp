@@ -92,7 +92,7 @@ TEST_P(ConfigCommon, OpenAndCloseLifecycle) {
   platform::SetApplicationWindow(application);
 
   // A key that may not be created: false, silently; the store counts as open.
-  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, false));
+  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, PrefAccess::readWrite));
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_NE(store.Backend(), nullptr);
   store.ClosePref();
@@ -104,7 +104,7 @@ TEST_P(ConfigCommon, OpenAndCloseLifecycle) {
   // With can-create a key that cannot be opened (a read-only open never
   // creates) is reported, owned by the application's window, with an empty
   // error text.
-  EXPECT_FALSE(store.OpenPref(cfgPerMachine, SectionKey(), true, true));
+  EXPECT_FALSE(store.OpenPref(cfgPerMachine, SectionKey(), true, PrefAccess::read));
   ExpectOneBox(application, "Wrenfold.exe OpenPref Error",
                OpenReport("Registry", "cfgPerMachine", SectionKey(), ""));
   EXPECT_FALSE(MachineKeyExists(SectionKey()));
@@ -133,11 +133,11 @@ TEST_P(ConfigCommon, ReportsNameTheLocationAndTheScope) {
   };
   for (const Case& c : cases) {
     PrefLocation = c.location;
-    EXPECT_FALSE(store.OpenPref(c.scope, "Some\\Key", true, false));
+    EXPECT_FALSE(store.OpenPref(c.scope, "Some\\Key", true, PrefAccess::readWrite));
     ExpectOneBox(nullptr, "Wrenfold.exe OpenPref Error",
                  OpenReport(c.locationName, c.scopeName, "Some\\Key", ""));
     EXPECT_EQ(store.Backend(), nullptr);
-    EXPECT_FALSE(store.OpenPref(c.scope, "Some\\Key", false, false));
+    EXPECT_FALSE(store.OpenPref(c.scope, "Some\\Key", false, PrefAccess::readWrite));
     EXPECT_TRUE(ui.boxes.empty());
   }
   PrefLocation = plRegistryDirect;
@@ -145,7 +145,7 @@ TEST_P(ConfigCommon, ReportsNameTheLocationAndTheScope) {
   PrefLocation = plRegistry;
   EXPECT_EQ(store.GetPrefLocationName(), "Registry");
   // Scope 3 places like a per-user scope in the registry; only its name is empty.
-  EXPECT_TRUE(store.OpenPref(3, SectionKey(), true, false));
+  EXPECT_TRUE(store.OpenPref(3, SectionKey(), true, PrefAccess::readWrite));
   EXPECT_TRUE(ui.boxes.empty());
 }
 
@@ -153,9 +153,9 @@ TEST_P(ConfigCommon, AnOpenThatRaisesIsReportedWithItsMessage) {
   testsupport::RaisingRegistry raising(Registry(), "CreateKey", "The registry is gone");
   services_->registry = &raising;
   PrefLocation = plRegistryDirect;
-  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, false));
+  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, PrefAccess::readWrite));
   EXPECT_TRUE(ui.boxes.empty());  // opening without creating never reached the failing call
-  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), true, false));
+  EXPECT_FALSE(store.OpenPref(cfgPerUserRoam, SectionKey(), true, PrefAccess::readWrite));
   ExpectOneBox(nullptr, "Wrenfold.exe OpenPref Error",
                OpenReport("", "cfgPerUserRoam", SectionKey(), "The registry is gone"));
   // The backend was installed before the failure; closing it is quiet.
@@ -165,7 +165,7 @@ TEST_P(ConfigCommon, AnOpenThatRaisesIsReportedWithItsMessage) {
 
 TEST_P(ConfigCommon, BackendFailuresAreReportedAndTheStoreGoesOn) {
   PutUser("Existing", DwordValue(1));
-  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, true));  // read-only
+  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, SectionKey(), false, PrefAccess::read));  // read-only
   store.SetPrefInteger("General", "A", 1);
   ExpectOneBox(nullptr, "Wrenfold.exe Error: SetPrefInteger",
                "SetPrefInteger: Failed to set data for 'A'");

@@ -73,7 +73,7 @@ TEST_F(RealFileStore, EachScopeLandsInItsFolderMadeWhenMissing) {
     const std::string file = ProductIniFile(c.folderVariable);
     ASSERT_FALSE(fs::exists(ProductIniFolder(c.folderVariable)));
 
-    ASSERT_TRUE(store.OpenPref(c.scope, kKey, true, false));
+    ASSERT_TRUE(store.OpenPref(c.scope, kKey, true, PrefAccess::readWrite));
     EXPECT_TRUE(fs::is_directory(ProductIniFolder(c.folderVariable)));
     EXPECT_FALSE(fs::exists(file));  // not before the first write
     store.SetPrefInteger("General", "Scope", c.scope);
@@ -89,7 +89,7 @@ TEST_F(RealFileStore, EachScopeLandsInItsFolderMadeWhenMissing) {
 TEST_F(RealFileStore, OnUSBKeepsOneFileBesideTheProgramForEveryScope) {
   PrefLocation = plOnUSB;
   for (std::uint8_t scope : {0, 1, 2, 3}) {
-    ASSERT_TRUE(store.OpenPref(scope, kKey, true, false));
+    ASSERT_TRUE(store.OpenPref(scope, kKey, true, PrefAccess::readWrite));
     store.SetPrefInteger("General", "Scope " + std::to_string(scope), scope);
     store.ClosePref();
   }
@@ -105,7 +105,7 @@ TEST_F(RealFileStore, EveryOperationWorksThroughTheFile) {
   PrefLocation = plFile;
   const std::string file = ProductIniFile("APPDATA");
   const std::uint8_t bytes[] = {0x0A, 0xFF};
-  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, false));
+  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, PrefAccess::readWrite));
   // Nothing to delete, in a file that is not there yet.
   EXPECT_TRUE(store.DeletePrefKey("Files"));
   EXPECT_FALSE(fs::exists(file));
@@ -147,7 +147,7 @@ TEST_F(RealFileStore, AFailedWriteReportsUnableToWriteToTheFile) {
 
   // The folder cannot be made: "Orlavex" is a file.  The open goes on.
   testsupport::WriteFile(testsupport::AppDataFolder("APPDATA") + "\\Orlavex", "");
-  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, false));
+  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, PrefAccess::readWrite));
   EXPECT_TRUE(ui.boxes.empty());
   store.SetPrefString("General", "Text", "x");
   ASSERT_EQ(ui.boxes.size(), 1u);
@@ -158,7 +158,7 @@ TEST_F(RealFileStore, AFailedWriteReportsUnableToWriteToTheFile) {
   testsupport::RemoveProductIniFiles();
 
   // Another handle holds the file without sharing it.
-  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, false));
+  ASSERT_TRUE(store.OpenPref(cfgPerUserRoam, kKey, true, PrefAccess::readWrite));
   store.SetPrefInteger("General", "Uses", 1);
   {
     const FileHandle held(CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,

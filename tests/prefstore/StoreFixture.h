@@ -75,7 +75,7 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
 
   // Opens the section key as every caller does: can-create, not read-only.
   void Open(std::uint8_t scope = cfgPerUserRoam, const std::string& section = "General") {
-    ASSERT_TRUE(store.OpenPref(scope, SectionKey(section), true, false));
+    ASSERT_TRUE(store.OpenPref(scope, SectionKey(section), true, PrefAccess::readWrite));
   }
   TPrefBackend& Backend() { return *store.Backend(); }
 

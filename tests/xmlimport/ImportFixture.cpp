@@ -40,7 +40,7 @@ ImportFixture::~ImportFixture() { FreeConfigMgr(); }
 
 bool ImportFixture::Import(const std::string& contents) {
   std::ofstream(FileName(), std::ios::binary) << contents;
-  return ImportPrefsXML(FileName());
+  return ImportWentThrough(ImportPrefsXML(FileName()));
 }
 
 namespace {

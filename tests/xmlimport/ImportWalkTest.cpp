@@ -302,11 +302,11 @@ TEST_F(ImportWalk, UnreadableFilesGetTheGeneralFailure) {
 TEST_F(ImportWalk, AQuotedNameIsDeQuotedAndAMissingFileReported) {
   std::ofstream(FileName(), std::ios::binary)
       << ProductFile("<PerUserRoam><General><a type=\"integer\">1</a></General></PerUserRoam>");
-  EXPECT_TRUE(ImportPrefsXML("\"" + FileName() + "\""));
+  EXPECT_EQ(ImportPrefsXML("\"" + FileName() + "\""), TImportVerdict::kImported);
   EXPECT_EQ(User("General", "a"), DwordValue(1));
 
   const std::string missing = FileName() + ".missing";
-  EXPECT_FALSE(ImportPrefsXML("\"" + missing + "\"\"\""));
+  EXPECT_EQ(ImportPrefsXML("\"" + missing + "\"\"\""), TImportVerdict::kRejected);
   ASSERT_EQ(store.ui.boxes.size(), 1u);
   const std::string& text = store.ui.boxes[0].text;
   EXPECT_EQ(text.substr(text.size() - missing.size() - 11), "Filename: " + missing + "\"");
@@ -360,7 +360,7 @@ TEST_F(ImportWalk, TheResultSaysHowTheImportEnded) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     std::ofstream(FileName(), std::ios::binary) << c.file;
-    const TImportResult result = ImportPrefsFile(FileName(), *ConfigMgr, nullptr);
+    const TImportResult result = ImportPrefsFile(FileName(), *ConfigMgr);
     EXPECT_EQ(result.verdict, c.verdict);
     EXPECT_EQ(!result.report.empty(), c.reported);
   }
@@ -371,7 +371,7 @@ TEST_F(ImportWalk, TheResultSaysHowTheImportEnded) {
   std::ofstream(FileName(), std::ios::binary) << ProductFile(
       "<PerUserRoam><General><Boom type=\"integer\">3</Boom></General>"
       "</PerUserRoam>");
-  const TImportResult failed = ImportPrefsFile(FileName(), *ConfigMgr, nullptr);
+  const TImportResult failed = ImportPrefsFile(FileName(), *ConfigMgr);
   EXPECT_EQ(failed.verdict, TImportVerdict::kFailed);
   EXPECT_EQ(failed.report,
             std::string(kFailurePrefix) + "the DOM gave up" + "\r\n\r\nFilename: " + FileName());
@@ -384,7 +384,7 @@ TEST_F(ImportWalk, TheObserverHearsEachValueAsTheStoreReceivesIt) {
       "<PerUserNonRoam><My_Stuff><On type=\"boolean\">7</On><B type=\"binary\">0A 0b</B>"
       "<Bad type=\"binary\">0A,0B,0C</Bad><None>x</None></My_Stuff>"
       "<Text type=\"string\">a_b</Text></PerUserNonRoam>");
-  ASSERT_TRUE(ImportPrefsXML(FileName(), &heard));
+  ASSERT_EQ(ImportPrefsXML(FileName(), heard), TImportVerdict::kImported);
   ASSERT_EQ(heard.values.size(), 4u);
   const TImportedValue& count = heard.values[0];
   EXPECT_EQ(count.scope, cfgPerMachine);

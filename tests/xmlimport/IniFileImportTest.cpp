@@ -55,7 +55,7 @@ TEST_F(IniFileImport, EachScopesValuesLandInItsFileMergedWithWhatIsThere) {
   std::filesystem::create_directories(testsupport::ProductIniFolder("APPDATA"));
   testsupport::WriteFile(ProductIniFile("APPDATA"), "[General]\r\nKeep=1\r\nPrefix=old\r\n");
 
-  EXPECT_TRUE(ImportPrefsXML(prefs));
+  EXPECT_EQ(ImportPrefsXML(prefs), TImportVerdict::kImported);
 
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(ReadFile(ProductIniFile("APPDATA")),

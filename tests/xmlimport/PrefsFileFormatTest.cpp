@@ -213,7 +213,25 @@ TEST(PrefsFileFormat, TypeWordsAndScopeNames) {
   EXPECT_EQ(ScopeOfName("PerMachine"), cfgPerMachine);
   for (const char* other : {"perUserRoam", "PERMACHINE", "perusernonroam", "Global", ""}) {
     EXPECT_EQ(ScopeOfName(other), cfgPerUserRoam) << other;
+    EXPECT_FALSE(ScopeNamed(other).has_value()) << other;
   }
+}
+
+// The import reads and the checker and the export write through the same
+// tables, so each word must lead back to what it names.
+TEST(PrefsFileFormat, VocabularyReadsBothWays) {
+  for (const TTypeWord& entry : kTypeWords) {
+    EXPECT_EQ(ValueTypeOf(std::string(entry.word)), entry.type) << entry.word;
+    EXPECT_STREQ(TypeWord(entry.type), entry.word);
+  }
+  EXPECT_STREQ(TypeWord(PrefValueType::kNone), "");
+
+  for (const cfgDataScope scope : {cfgPerUserRoam, cfgPerUserNonRoam, cfgPerMachine}) {
+    const std::string_view name = ScopeElementName(scope);
+    EXPECT_EQ(ScopeNamed(name), scope) << name;
+  }
+  EXPECT_EQ(ScopeElementName(cfgPerUserNonRoam), "PerUserNonRoam");
+  EXPECT_EQ(ScopeElementName(cfgPerMachine), "PerMachine");
 }
 
 TEST(PrefsFileFormat, SkippedSections) {
