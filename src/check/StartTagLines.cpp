@@ -57,9 +57,10 @@ void TStartTagLines::Scan(std::string_view text) {
     }
   };
 
-  std::vector<int> open;      // the elements whose end tag has not come yet
-  std::vector<int> lastChild  // per element, its last child so far
-      ;
+  // The elements whose end tag has not come yet, and per element its last
+  // child so far.
+  std::vector<int> open;
+  std::vector<int> lastChild;
   while (at < text.size()) {
     if (text[at] != '<') {
       line += text[at] == '\n' ? 1 : 0;

@@ -19,10 +19,8 @@ namespace {
 // computed recursively, so the chain is cut here rather than on the stack.
 constexpr int kMaxEntityNesting = 32;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 bool EndsName(char c) {
-  return IsBlank(c) || c == ';' || c == '<' || c == '>' || c == '/' || c == '&' || c == '%' ||
+  return IsXmlBlank(c) || c == ';' || c == '<' || c == '>' || c == '/' || c == '&' || c == '%' ||
          c == '"' || c == '\'';
 }
 
@@ -62,7 +60,7 @@ struct Cursor {
     at = found == std::string_view::npos ? text.size() : found + end.size();
   }
   void SkipBlanks() {
-    while (!AtEnd() && IsBlank(Peek())) ++at;
+    while (!AtEnd() && IsXmlBlank(Peek())) ++at;
   }
   std::string_view Name() {
     const std::size_t start = at;

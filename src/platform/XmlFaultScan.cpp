@@ -1,6 +1,7 @@
 #include "platform/XmlFaultScan.h"
 
 #include <cctype>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -11,8 +12,6 @@
 namespace platform {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool IsNameStart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' ||
@@ -43,7 +42,7 @@ class FaultScan {
     while (at_ < text_.size()) {
       if (text_[at_] != '<') {
         if (open_.empty()) {
-          if (!IsBlank(text_[at_])) {
+          if (!IsXmlBlank(text_[at_])) {
             Fail(rootSeen ? "text after the document element" : "text before the document element");
           }
           ++at_;
@@ -121,7 +120,7 @@ class FaultScan {
   }
 
   void SkipBlanks() {
-    while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
+    while (at_ < text_.size() && IsXmlBlank(text_[at_])) ++at_;
   }
 
   std::string_view Name(const char* what) {
@@ -312,39 +311,41 @@ class Places {
   std::uint32_t column_ = 1;
 };
 
+// The text the parser reads; none for a file the limit check already refuses
+// for its encoding, which says so itself.
+std::optional<std::string_view> ScannableText(std::string_view bytes, std::string& storage) {
+  try {
+    return XmlScanText(bytes, storage);
+  } catch (const EProgramError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 XmlParseFault FindXmlFault(std::string_view bytes) {
   std::string storage;
-  std::string_view text;
+  const std::optional<std::string_view> text = ScannableText(bytes, storage);
+  if (!text) return {};
   try {
-    text = XmlScanText(bytes, storage);
-  } catch (const EProgramError&) {
-    return {};
-  }
-  try {
-    FaultScan(text).Document();
+    FaultScan(*text).Document();
   } catch (const Fault& fault) {
-    return Places(text).At(fault.at, fault.reason);
+    return Places(*text).At(fault.at, fault.reason);
   }
   return {};
 }
 
 std::vector<XmlPrefixUse> FindUndeclaredPrefixes(std::string_view bytes) {
   std::string storage;
-  std::string_view text;
-  try {
-    text = XmlScanText(bytes, storage);
-  } catch (const EProgramError&) {
-    return {};
-  }
+  const std::optional<std::string_view> text = ScannableText(bytes, storage);
+  if (!text) return {};
   std::vector<FaultScan::Use> uses;
   try {
-    FaultScan(text, &uses).Document();
+    FaultScan(*text, &uses).Document();
   } catch (const Fault&) {
   }
   std::vector<XmlPrefixUse> found;
-  Places places(text);
+  Places places(*text);
   for (FaultScan::Use& use : uses) {
     const XmlParseFault place = places.At(use.at, {});
     found.push_back({std::move(use.path), std::move(use.name), place.line, place.column});

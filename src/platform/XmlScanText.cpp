@@ -20,8 +20,6 @@ enum class Bytes { kAsIs, kDoubleByte, kUnread };
 constexpr const char* kReadableEncodings =
     "UTF-8, UTF-16, US-ASCII, ISO-8859-1 to ISO-8859-16, windows-1250 to windows-1258 or GBK";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 bool StartsWithBytes(std::string_view bytes, std::string_view prefix) {
   return bytes.substr(0, prefix.size()) == prefix;
 }
@@ -159,15 +157,15 @@ std::string Printable(std::string_view name) {
 // The value of the XML declaration's encoding, if the text opens with a
 // declaration that has one.
 std::optional<std::string_view> DeclaredEncoding(std::string_view text) {
-  if (!StartsWithBytes(text, "<?xml") || text.size() < 6 || !IsBlank(text[5])) return {};
+  if (!StartsWithBytes(text, "<?xml") || text.size() < 6 || !IsXmlBlank(text[5])) return {};
   const std::string_view declaration = text.substr(0, text.find("?>"));
   std::size_t at = declaration.find("encoding");
   if (at == std::string_view::npos) return {};
   at += 8;
-  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
+  while (at < declaration.size() && IsXmlBlank(declaration[at])) ++at;
   if (at >= declaration.size() || declaration[at] != '=') return {};
   ++at;
-  while (at < declaration.size() && IsBlank(declaration[at])) ++at;
+  while (at < declaration.size() && IsXmlBlank(declaration[at])) ++at;
   if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\'')) return {};
   const std::size_t end = declaration.find(declaration[at], at + 1);
   if (end == std::string_view::npos) return {};
@@ -193,7 +191,7 @@ std::string_view XmlScanText(std::string_view bytes, std::string& storage) {
 
   // Blanks may lead a file without a declaration; after them, in an encoding
   // the parser reads, the first character of any XML document is "<".
-  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  const auto first = std::find_if_not(text.begin(), text.end(), IsXmlBlank);
   if (first == text.end()) return text;  // empty: the parser says what that is
   if (*first != '<') RefuseUnreadable();
 

@@ -30,6 +30,9 @@ namespace platform {
 // in an encoding the parser does not read.
 std::string_view XmlScanText(std::string_view bytes, std::string& storage);
 
+// XML's white space, which every scan of markup passes over.
+inline bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 // The value of the XML declaration's encoding, if `text` (as XmlScanText
 // gives it) opens with a declaration that has one.
 std::optional<std::string_view> DeclaredEncoding(std::string_view text);
