@@ -3,6 +3,7 @@
 #include "check/AgainstState.h"
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
+#include "check/TextQuote.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -24,10 +25,6 @@ std::string OldText(const TValueChange& change) {
   if (!change.old) return {};
   const bool otherKind = !change.oldType.empty() && change.oldType.rfind("REG_", 0) == 0;
   return otherKind ? change.oldType + ", " + DataText(*change.old) : DataText(*change.old);
-}
-
-std::string Counted(std::size_t count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace

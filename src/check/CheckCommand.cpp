@@ -10,6 +10,7 @@
 #include "check/RegFile.h"
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
+#include "check/WholeFile.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UniqueHandle.h"
@@ -109,29 +110,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     return std::nullopt;
   }
   return options;
-}
-
-// Written whole under a temporary name and renamed, so that the name never
-// holds half a file, nor an older file after a failed write.
-bool WriteWhole(const std::string& fileName, const std::string& bytes) {
-  const std::string temporary = fileName + ".partial";
-  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (file.fail()) {
-    std::remove(temporary.c_str());
-    std::remove(fileName.c_str());
-    return false;
-  }
-  // Windows' rename does not replace an existing file.
-  if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-    std::remove(fileName.c_str());
-    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "check/ExportPrefs.h"
 #include "check/RegExportRead.h"
 #include "check/TextQuote.h"
+#include "check/WholeFile.h"
 #include "prefstore/ProductIdentity.h"
 
 namespace {
@@ -51,17 +52,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
     return std::nullopt;
   }
   return options;
-}
-
-bool WriteFile(const std::string& name, const std::string& bytes) {
-  std::ofstream file(name, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  return !file.fail();
-}
-
-std::string Counted(std::size_t count, const std::string& word) {
-  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
 
 void WriteLeftOut(const TCapture& capture, std::ostream& out) {
@@ -110,7 +100,7 @@ int RunExportCommand(const std::vector<std::string>& arguments, std::ostream& ou
     WriteLeftOut(capture, out);
     return 2;
   }
-  if (!WriteFile(options->out, capture.xml)) {
+  if (!WriteWhole(options->out, capture.xml)) {
     err << "ExportWrenfoldPrefs: cannot write " << options->out << "\n";
     return 2;
   }

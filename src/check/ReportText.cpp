@@ -31,10 +31,6 @@ std::string Hex32(std::int32_t value) {
   return buffer;
 }
 
-std::string Counted(std::size_t count, const std::string& word) {
-  return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
-}
-
 std::string VerdictLine(const TCheckReport& report) {
   std::string line = VerdictWord(report.verdict);
   if (report.reason != TRejectReason::kNone) {

@@ -28,3 +28,9 @@ std::string QuoteText(std::string_view text, std::size_t maxChars) {
   if (shortened) out += "...";
   return out;
 }
+
+std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
+  std::string text = std::to_string(count) + " ";
+  if (count == 1) return text.append(one);
+  return many.empty() ? text.append(one).append("s") : text.append(many);
+}
