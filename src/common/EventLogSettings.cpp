@@ -1,9 +1,18 @@
 #include "common/EventLogSettings.h"
 
-#include "common/UpwardHooks.h"
+#include <utility>
+
+namespace {
+
+IEventLogSettings* installed = nullptr;
+
+}  // namespace
+
+IEventLogSettings* InstallEventLogSettings(IEventLogSettings* settings) {
+  return std::exchange(installed, settings);
+}
 
 IEventLogSettings* EventLogSettings() {
-  IEventLogSettings* installed = UpwardHooks().eventLogSettings;
   return installed != nullptr && installed->Exists() ? installed : nullptr;
 }
 

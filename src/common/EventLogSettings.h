@@ -1,8 +1,7 @@
 #pragma once
 // The settings manager as the event log sees it.  The manager lives in a
-// layer above this one, so that layer installs an implementation as the hook
-// UpwardHooks().eventLogSettings; without one, the manager counts as not
-// existing and nothing is logged.
+// layer above this one, so that layer installs an implementation here;
+// without one, the manager counts as not existing and nothing is logged.
 
 class IEventLogSettings {
  public:
@@ -18,6 +17,11 @@ class IEventLogSettings {
   // Writes the "Logs" section, and only that, to the preference store.
   virtual void SaveLogsSection() = 0;
 };
+
+// Installs `settings` for the event log (null removes them) and answers what
+// was installed before, so that whoever installs can put it back.  The
+// object must outlive its installation.
+IEventLogSettings* InstallEventLogSettings(IEventLogSettings* settings);
 
 // The installed settings while the manager exists, else null.
 IEventLogSettings* EventLogSettings();

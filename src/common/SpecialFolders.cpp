@@ -1,17 +1,14 @@
 #include "common/SpecialFolders.h"
 
 #include "common/PathText.h"
+#include "common/PrefLocation.h"
 #include "common/Strings.h"
-#include "common/UpwardHooks.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 
-bool PrefsOnUSB() {
-  const auto hook = UpwardHooks().prefsOnUSB;
-  return hook != nullptr && hook();
-}
+bool PrefsOnUSB() { return PrefLocation == plOnUSB; }
 
 std::string GetSpecialFolderDir(int folder) {
   const std::string path =

@@ -4,8 +4,7 @@
 // empty when it cannot be resolved.
 #include <string>
 
-// Whether the preferences live beside the program (the "On USB" location), as
-// the preference store's hook answers.
+// Whether the preferences live beside the program (the "On USB" location).
 bool PrefsOnUSB();
 
 // A shell folder by its number (platform::csidl), owned by the application

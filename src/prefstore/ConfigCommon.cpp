@@ -1,17 +1,12 @@
 #include "prefstore/ConfigCommon.h"
 
-#include <array>
-
 #include "common/FolderPlaceholders.h"
 #include "common/Strings.h"
-#include "common/UpwardHooks.h"
 #include "platform/Error.h"
 #include "platform/Ui.h"
-#include "prefstore/IniFileObject.h"
 #include "prefstore/PrefBackend.h"
 #include "prefstore/PrefFileOpen.h"
 #include "prefstore/PrefRegistryOpen.h"
-#include "prefstore/RegistryObject.h"
 #include "prefstore/StoreErrors.h"
 
 namespace {
@@ -34,35 +29,24 @@ auto Guarded(TPrefBackend* backend, const char* name, const char* notOpen, Opera
 
 }  // namespace
 
-bool MachineWidePrefs() {
-  const auto hook = UpwardHooks().machineWidePrefs;
-  return hook != nullptr && hook();
-}
-
-std::string cfgDataScopeName(std::uint8_t scope) {
-  static constexpr std::array<const char*, 3> kNames = {"cfgPerUserRoam", "cfgPerUserNonRoam",
-                                                        "cfgPerMachine"};
-  return scope < kNames.size() ? kNames[scope] : "";
-}
-
 TConfigBase::TConfigBase() = default;
 TConfigBase::~TConfigBase() = default;
 
 bool TConfigBase::OpenPref(std::uint8_t scope, const std::string& key, bool canCreate,
                            PrefAccess access) {
-  return OpenPrefWith(scope, key, canCreate, [&](TPrefStoreSlots& slots) {
+  return OpenPrefWith(scope, key, canCreate, [&]() -> std::unique_ptr<TPrefBackend> {
     switch (PrefLocation) {
-      case plRegistry: return OpenRegistryPref(slots, scope, key, canCreate, access);
-      case plRegistryDirect: return OpenRegistryDirectPref(slots, scope, key, canCreate);
-      case plFile: return OpenFilePref(slots, scope);
-      case plOnUSB: return OpenOnUSBPref(slots);
-      default: return false;
+      case plRegistry: return RegistryPrefBackend(scope, key, access, WantsMachineWidePrefs());
+      case plRegistryDirect: return RegistryDirectPrefBackend(scope, WantsMachineWidePrefs());
+      case plFile: return FilePrefBackend(scope, WantsMachineWidePrefs());
+      case plOnUSB: return OnUSBPrefBackend();
+      default: return nullptr;
     }
   });
 }
 
 bool TConfigBase::OpenPrefWith(std::uint8_t scope, const std::string& key, bool canCreate,
-                               const TOpenRoutine& open) {
+                               const TMakeBackend& make) {
   bool opened = false;
   bool raised = false;
   std::string errorText;
@@ -72,9 +56,10 @@ bool TConfigBase::OpenPrefWith(std::uint8_t scope, const std::string& key, bool 
       backend_->ClosePref();
       backend_.reset();
     }
-    TPrefStoreSlots slots{primaryRegistry_, secondaryRegistry_, iniFile_, iniFolder_,
-                          iniFileName_,     machineWide_,       backend_};
-    opened = open(slots);
+    // Installed before it opens: a backend whose open fails or raises is
+    // still there for the ClosePref that follows.
+    backend_ = make();
+    opened = backend_ != nullptr && backend_->OpenPref(key, canCreate);
   } catch (const EProgramError& error) {
     raised = true;
     opened = false;

@@ -7,31 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "prefstore/DataScope.h"
 #include "prefstore/PrefAccess.h"
 #include "prefstore/PrefsLocationRtns.h"
 
-enum cfgDataScope : std::uint8_t {
-  cfgPerUserRoam = 0,
-  cfgPerUserNonRoam = 1,
-  cfgPerMachine = 2,
-};
-
 class TPrefBackend;
-class TRegistryObject;
-class TIniFileObject;
-
-// The store's members as an open lends them out: the open of a preference
-// location makes the objects it needs here and installs a backend that holds
-// exactly those objects.  Nothing else reaches the members.
-struct TPrefStoreSlots {
-  std::unique_ptr<TRegistryObject>& primaryRegistry;
-  std::unique_ptr<TRegistryObject>& secondaryRegistry;
-  std::unique_ptr<TIniFileObject>& iniFile;
-  std::string& iniFolder;
-  std::string& iniFileName;
-  bool& machineWide;
-  std::unique_ptr<TPrefBackend>& backend;
-};
 
 class TConfigBase {
  public:
@@ -54,41 +34,24 @@ class TConfigBase {
 
   std::string GetPrefLocationName() const;
 
+  // Whether every open places values machine-wide: the settings manager's
+  // MachineWidePrefs switch, which it answers here; a plain store never does.
+  virtual bool WantsMachineWidePrefs() const { return false; }
+
   // The installed backend, whose read operations are the store's reads (they
   // raise on trouble; there is no report around them); null while closed.
   TPrefBackend* Backend() const { return backend_.get(); }
 
-  // What the last open made, to look at; only an open changes it.
-  const TRegistryObject* PrimaryRegistry() const { return primaryRegistry_.get(); }
-  const TRegistryObject* SecondaryRegistry() const { return secondaryRegistry_.get(); }
-  const TIniFileObject* IniFile() const { return iniFile_.get(); }
-  const std::string& IniFolder() const { return iniFolder_; }
-  const std::string& IniFileName() const { return iniFileName_; }
-  bool MachineWide() const { return machineWide_; }
-
  protected:
-  using TOpenRoutine = std::function<bool(TPrefStoreSlots&)>;
-  // OpenPref with `open` in place of the preference location's open: the old
+  // Makes the backend for a preference location, or none for a location
+  // that has no backend.
+  using TMakeBackend = std::function<std::unique_ptr<TPrefBackend>()>;
+  // OpenPref with `make` in place of the preference location's open: the old
   // backend is closed first and a failure is reported the same way.
   bool OpenPrefWith(std::uint8_t scope, const std::string& key, bool canCreate,
-                    const TOpenRoutine& open);
+                    const TMakeBackend& make);
 
  private:
-  // In this order: the machine's or the only registry key; the user's key of
-  // the layered backend; the INI file; its folder (absolute, ending with a
-  // backslash) and name; whether the last open placed values machine-wide;
-  // and the backend that works on all of them.
-  std::unique_ptr<TRegistryObject> primaryRegistry_;
-  std::unique_ptr<TRegistryObject> secondaryRegistry_;
-  std::unique_ptr<TIniFileObject> iniFile_;
-  std::string iniFolder_;
-  std::string iniFileName_;
-  bool machineWide_ = false;
+  // The installed backend, which owns whatever the open made for it.
   std::unique_ptr<TPrefBackend> backend_;
 };
-
-// "cfgPerUserRoam", "cfgPerUserNonRoam", "cfgPerMachine"; empty for any other.
-std::string cfgDataScopeName(std::uint8_t scope);
-
-// ConfigMgr's MachineWidePrefs, as the settings manager's hook answers.
-bool MachineWidePrefs();

@@ -1,5 +1,5 @@
 #pragma once
-// The store's INI file object for the file locations: one file, read and
+// The INI backend's file object for the file locations: one file, read and
 // written through the platform's private-profile functions.  Every call is
 // handed to the platform at once; nothing of the file is held here, and
 // making the object does not touch the disk.

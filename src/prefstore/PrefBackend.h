@@ -1,19 +1,30 @@
 #pragma once
-// The twelve operations a backend supplies to the store.  OpenPref installs
-// one backend object and ClosePref removes it, so "all present while open,
-// all absent while closed" holds by construction.  Operations raise
-// EProgramError with a message text on trouble.
+// What a backend supplies to the store.  An open routine makes one backend
+// for the preference location, owning the registry or INI objects it works
+// on; OpenPref installs it and then asks it to open, and ClosePref removes
+// it, so "all present while open, all absent while closed" holds by
+// construction.  Operations raise EProgramError with a message text on
+// trouble.
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
-
-#include "prefstore/ConfigCommon.h"
 
 class TPrefBackend {
  public:
   virtual ~TPrefBackend() = default;
+  TPrefBackend(const TPrefBackend&) = delete;
+  TPrefBackend& operator=(const TPrefBackend&) = delete;
 
+  // Whether the open that made this backend placed values machine-wide.
+  bool MachineWide() const { return machineWide_; }
+
+  // Opens the key (registry) or readies the file (INI; the key plays no
+  // part there) that the open routine chose; whether the store is open.
+  // Runs once, after the store installed the backend, so that a backend
+  // whose open fails or raises is still there for the ClosePref that follows.
+  virtual bool OpenPref(const std::string& key, bool canCreate) = 0;
+
+  // The twelve operations, in their order.
   virtual void ClosePref() = 0;
   virtual std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
                                       std::int32_t defaultValue) = 0;
@@ -45,8 +56,13 @@ class TPrefBackend {
   virtual bool DeletePrefKey(const std::string& sub) = 0;
 
  protected:
+  explicit TPrefBackend(bool machineWide) : machineWide_(machineWide) {}
+
   // GetPrefBinary with `room` bytes at `buffer`: never negative, and 0
   // whenever there is no buffer.
   virtual std::int32_t ReadPrefBinary(const std::string& section, const std::string& name,
                                       std::uint8_t* buffer, std::int32_t room) = 0;
+
+ private:
+  bool machineWide_;
 };

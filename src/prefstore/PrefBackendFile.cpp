@@ -54,6 +54,18 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 
 }  // namespace
 
+TPrefBackendFile::TPrefBackendFile(bool machineWide) : TPrefBackend(machineWide) {}
+
+TPrefBackendFile::TPrefBackendFile(std::string folder, const std::string& fileName,
+                                   bool machineWide)
+    : TPrefBackend(machineWide),
+      file_(std::make_unique<TIniFileObject>(folder + fileName)),
+      folder_(std::move(folder)) {}
+
+TPrefBackendFile::~TPrefBackendFile() = default;
+
+bool TPrefBackendFile::OpenPref(const std::string&, bool) { return file_ != nullptr; }
+
 TIniFileObject& TPrefBackendFile::File() {
   if (!file_) throw EProgramError("No preferences file is open");
   return *file_;

@@ -1,8 +1,8 @@
 #pragma once
-// All sections in one INI file, the store's INI file object: one INI section
-// per section name, each value one line of text.  Integers are decimal
-// (read also as "$", "0x" or "0X" and hexadecimal digits), Booleans "1" or
-// "0", binary values upper-case hexadecimal pairs.  An empty section argument
+// All sections in one INI file: one INI section per section name, each value
+// one line of text.  Integers are decimal (read also as "$", "0x" or "0X" and
+// hexadecimal digits), Booleans "1" or "0", binary values upper-case
+// hexadecimal pairs.  An empty section argument
 // means the product's own section, "Wrenfold", for every operation.
 #include <memory>
 #include <string>
@@ -13,12 +13,19 @@ class TIniFileObject;
 
 class TPrefBackendFile final : public TPrefBackend {
  public:
-  // The store's INI file object and its folder.
-  TPrefBackendFile(std::unique_ptr<TIniFileObject>& file, std::string& folder)
-      : file_(file), folder_(folder) {}
+  // No file: the open found no folder for one, and OpenPref answers false.
+  explicit TPrefBackendFile(bool machineWide);
+  // The file `fileName` in `folder` (absolute, ending with a backslash).
+  TPrefBackendFile(std::string folder, const std::string& fileName, bool machineWide);
+  ~TPrefBackendFile() override;
 
-  // Flushes and releases the file object and forgets the folder; the file
-  // name stays.
+  // The file object while open, else null, and its folder; to look at.
+  const TIniFileObject* FileObject() const { return file_.get(); }
+  const std::string& Folder() const { return folder_; }
+
+  // Whether there is a file to use; it comes into being with the first write.
+  bool OpenPref(const std::string& key, bool canCreate) override;
+  // Flushes and releases the file object and forgets the folder.
   void ClosePref() override;
   std::int32_t GetPrefInteger(const std::string& section, const std::string& name,
                               std::int32_t defaultValue) override;
@@ -55,6 +62,6 @@ class TPrefBackendFile final : public TPrefBackend {
   // Raises when the open made no file object.
   TIniFileObject& File();
 
-  std::unique_ptr<TIniFileObject>& file_;
-  std::string& folder_;
+  std::unique_ptr<TIniFileObject> file_;
+  std::string folder_;
 };

@@ -1,16 +1,28 @@
 #pragma once
 // The user's key layered over the machine's key of the same path.  The
-// machine's key (primary object, opened for reading) supplies values set for
-// every user; the user's key (secondary object) holds the user's own values,
-// and only once they differ from the machine's.  Nothing is ever written to
-// the machine's key.  The section argument plays no part.
+// machine's key (opened for reading) supplies values set for every user; the
+// user's key holds the user's own values, and only once they differ from the
+// machine's.  Nothing is ever written to the machine's key.  The section
+// argument plays no part.
 #include "prefstore/PrefBackendReg.h"
 
 class TPrefBackendRegLayered final : public TPrefBackendReg {
  public:
-  // The machine's key and the user's key of the store.
-  TPrefBackendRegLayered(Slot& machine, Slot& user) : machine_(machine), user_(user) {}
+  // The user's key is opened with `access`, the machine's for reading.
+  TPrefBackendRegLayered(PrefAccess access, bool machineWide)
+      : TPrefBackendReg(access, machineWide),
+        machine_(std::make_unique<TRegistryObject>(platform::reg::kLocalMachine)),
+        user_(std::make_unique<TRegistryObject>(platform::reg::kCurrentUser)) {}
 
+  // The registry objects while open, else null; to look at.
+  const TRegistryObject* MachineObject() const { return machine_.get(); }
+  const TRegistryObject* UserObject() const { return user_.get(); }
+
+  // A missing machine key simply supplies no values.
+  bool OpenPref(const std::string& key, bool canCreate) override {
+    Machine().OpenKeyReadOnly(key);
+    return OpenWithAccess(User(), key, canCreate);
+  }
   // Closing a key does not ask the registry to flush it.
   void ClosePref() override {
     machine_.reset();
@@ -48,6 +60,6 @@ class TPrefBackendRegLayered final : public TPrefBackendReg {
   template <class MachineHolds>
   bool UserWriteNeeded(const std::string& name, MachineHolds machineHolds);
 
-  Slot& machine_;
-  Slot& user_;
+  OwnedObject machine_;
+  OwnedObject user_;
 };

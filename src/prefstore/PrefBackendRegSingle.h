@@ -1,12 +1,19 @@
 #pragma once
-// All values in one registry key, the store's primary registry object.  The
-// section argument plays no part.
+// All values in one registry key.  The section argument plays no part.
 #include "prefstore/PrefBackendReg.h"
 
 class TPrefBackendRegSingle final : public TPrefBackendReg {
  public:
-  explicit TPrefBackendRegSingle(Slot& key) : key_(key) {}
+  // The key will be below `root`, opened with `access`.
+  TPrefBackendRegSingle(platform::RegKey root, PrefAccess access, bool machineWide)
+      : TPrefBackendReg(access, machineWide), key_(std::make_unique<TRegistryObject>(root)) {}
 
+  // The registry object while open, else null; to look at.
+  const TRegistryObject* Object() const { return key_.get(); }
+
+  bool OpenPref(const std::string& key, bool canCreate) override {
+    return OpenWithAccess(Key(), key, canCreate);
+  }
   // Closing a key does not ask the registry to flush it.
   void ClosePref() override { key_.reset(); }
 
@@ -38,5 +45,5 @@ class TPrefBackendRegSingle final : public TPrefBackendReg {
  private:
   TRegistryObject& Key() { return Opened(key_); }
 
-  Slot& key_;
+  OwnedObject key_;
 };

@@ -10,7 +10,7 @@
 #include "platform/Services.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
-#include "prefstore/IniFileObject.h"
+#include "prefstore/DataScope.h"
 #include "prefstore/PrefBackendFile.h"
 #include "prefstore/ProductIdentity.h"
 
@@ -24,42 +24,32 @@ int ScopeFolder(std::uint8_t scope, bool machineWide) {
   return -1;
 }
 
-void InstallFileBackend(TPrefStoreSlots& store, bool machineWide) {
-  store.machineWide = machineWide;
-  store.backend = std::make_unique<TPrefBackendFile>(store.iniFile, store.iniFolder);
-}
-
-bool UseFileIn(TPrefStoreSlots& store, std::string folder) {
-  store.iniFileName = kProductIniFileName;
-  store.iniFile = std::make_unique<TIniFileObject>(folder + store.iniFileName);
-  store.iniFolder = std::move(folder);
-  return true;
+std::unique_ptr<TPrefBackend> FileIn(std::string folder, bool machineWide) {
+  return std::make_unique<TPrefBackendFile>(std::move(folder), std::string(kProductIniFileName),
+                                            machineWide);
 }
 
 }  // namespace
 
-bool OpenFilePref(TPrefStoreSlots& store, std::uint8_t scope) {
-  const bool machineWide = MachineWidePrefs();
-  InstallFileBackend(store, machineWide);
-  const int folder = ScopeFolder(scope, machineWide);
-  if (folder < 0) return false;
+std::unique_ptr<TPrefBackend> FilePrefBackend(std::uint8_t scope, bool machineWidePrefs) {
+  const int folder = ScopeFolder(scope, machineWidePrefs);
+  if (folder < 0) return std::make_unique<TPrefBackendFile>(machineWidePrefs);
   // Without the shell's folder the path would hang off the current drive's
   // root, somewhere no other run would look: better to say it failed.
   const std::string shellFolder =
       platform::ShellFolders().FolderPath(platform::ApplicationWindow(), folder);
-  if (Trim(shellFolder).empty()) return false;
+  if (Trim(shellFolder).empty()) return std::make_unique<TPrefBackendFile>(machineWidePrefs);
   const std::string iniFolder =
       IncludeTrailingBackslash(shellFolder) + std::string(kProductDataFolder) + "\\";
   // A folder that cannot be made goes to the event log; the user hears of
   // it from the first write, which fails.
   ForceDirectoriesEx(iniFolder);
-  return UseFileIn(store, iniFolder);
+  return FileIn(iniFolder, machineWidePrefs);
 }
 
-bool OpenOnUSBPref(TPrefStoreSlots& store) {
-  InstallFileBackend(store, true);
+std::unique_ptr<TPrefBackend> OnUSBPrefBackend() {
   const std::string program = platform::Process().ProgramFileName();
   const std::size_t slash = program.rfind('\\');
-  if (slash == std::string::npos) return false;
-  return UseFileIn(store, program.substr(0, slash + 1));
+  if (slash == std::string::npos) return std::make_unique<TPrefBackendFile>(true);
+  return FileIn(program.substr(0, slash + 1), true);
 }

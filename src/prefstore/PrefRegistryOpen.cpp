@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/Services.h"
+#include "prefstore/DataScope.h"
 #include "prefstore/PrefBackendRegLayered.h"
 #include "prefstore/PrefBackendRegSingle.h"
 #include "prefstore/ProductIdentity.h"
@@ -14,12 +15,6 @@ namespace {
 
 // A value name no one else uses, written and deleted again by the probe.
 constexpr const char* kProbeValueName = "amdk328wlskdjf";
-
-// A fresh registry object on `root`, in the store's slot.
-TRegistryObject& MakeObject(std::unique_ptr<TRegistryObject>& slot, RegKey root) {
-  slot = std::make_unique<TRegistryObject>(root);
-  return *slot;
-}
 
 }  // namespace
 
@@ -41,36 +36,23 @@ bool RegKeyWritable(RegKey root, const std::string& key) {
   return true;
 }
 
-bool OpenRegistryPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
-                      bool canCreate, PrefAccess access) {
-  const bool readOnly = access == PrefAccess::read;
-  store.machineWide = MachineWidePrefs();
-  bool machineAlone = store.machineWide || scope == cfgPerMachine;
+std::unique_ptr<TPrefBackend> RegistryPrefBackend(std::uint8_t scope, const std::string& key,
+                                                  PrefAccess access, bool machineWidePrefs) {
+  bool machineAlone = machineWidePrefs || scope == cfgPerMachine;
   // Reading needs no right to write, so a read-only open makes no test.
-  if (machineAlone && !readOnly) machineAlone = RegKeyWritable(reg::kLocalMachine, key);
-
-  if (machineAlone) {
-    TRegistryObject& machine = MakeObject(store.primaryRegistry, reg::kLocalMachine);
-    store.backend = std::make_unique<TPrefBackendRegSingle>(store.primaryRegistry);
-    return readOnly ? machine.OpenKeyReadOnly(key) : machine.OpenKey(key, canCreate);
+  if (machineAlone && access == PrefAccess::readWrite) {
+    machineAlone = RegKeyWritable(reg::kLocalMachine, key);
   }
-
-  TRegistryObject& machine = MakeObject(store.primaryRegistry, reg::kLocalMachine);
-  TRegistryObject& user = MakeObject(store.secondaryRegistry, reg::kCurrentUser);
-  store.backend =
-      std::make_unique<TPrefBackendRegLayered>(store.primaryRegistry, store.secondaryRegistry);
-  // A missing machine key simply supplies no values.
-  machine.OpenKeyReadOnly(key);
-  return readOnly ? user.OpenKeyReadOnly(key) : user.OpenKey(key, canCreate);
+  if (machineAlone) {
+    return std::make_unique<TPrefBackendRegSingle>(reg::kLocalMachine, access, machineWidePrefs);
+  }
+  return std::make_unique<TPrefBackendRegLayered>(access, machineWidePrefs);
 }
 
-bool OpenRegistryDirectPref(TPrefStoreSlots& store, std::uint8_t scope, const std::string& key,
-                            bool canCreate) {
-  store.machineWide =
-      MachineWidePrefs() && RegKeyWritable(reg::kLocalMachine, std::string(kProductRegistryKey));
+std::unique_ptr<TPrefBackend> RegistryDirectPrefBackend(std::uint8_t scope, bool machineWidePrefs) {
+  const bool machineWide =
+      machineWidePrefs && RegKeyWritable(reg::kLocalMachine, std::string(kProductRegistryKey));
   const RegKey root =
-      store.machineWide && scope == cfgPerMachine ? reg::kLocalMachine : reg::kCurrentUser;
-  TRegistryObject& only = MakeObject(store.primaryRegistry, root);
-  store.backend = std::make_unique<TPrefBackendRegSingle>(store.primaryRegistry);
-  return only.OpenKey(key, canCreate);
+      machineWide && scope == cfgPerMachine ? reg::kLocalMachine : reg::kCurrentUser;
+  return std::make_unique<TPrefBackendRegSingle>(root, PrefAccess::readWrite, machineWide);
 }

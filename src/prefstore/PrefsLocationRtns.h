@@ -1,21 +1,10 @@
 #pragma once
+// The preference location (the byte itself lives with the common services,
+// which read it too) and its display names.
 #include <cstdint>
 #include <string>
 
-// Where preferences live, read at every OpenPref.
-enum TPrefLocation : std::uint8_t {
-  plRegistry = 0,
-  plFile = 1,
-  plOnUSB = 2,
-  plRegistryDirect = 3,
-};
-
-// Process-wide; a build may choose another location (WRENFOLD_PREF_LOCATION).
-extern std::uint8_t PrefLocation;
+#include "common/PrefLocation.h"
 
 // "Registry", "File", "On USB"; empty for plRegistryDirect and unknown values.
 std::string PrefLocationDisplayName(std::uint8_t location);
-
-// Program start: lets the common services, which sit below the store, see
-// whether preferences live beside the program.
-void InitPrefsLocationRtns();

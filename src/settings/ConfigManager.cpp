@@ -1,6 +1,5 @@
 #include "settings/ConfigManager.h"
 
-#include "common/UpwardHooks.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 
@@ -28,7 +27,6 @@ std::int32_t TConfigManager::fontStyleToInt(const TFontStyles& style) {
 
 void CreateConfigMgr() {
   ConfigMgr = std::make_unique<TConfigManager>();
-  UpwardHooks().machineWidePrefs = [] { return ConfigMgr && ConfigMgr->MachineWidePrefs; };
   ConnectConfigMgrToEventLog();
 }
 

@@ -32,6 +32,9 @@ class TConfigManager : public TConfigBase {
  public:
   TConfigManager();
 
+  // Every open of this store reads the MachineWidePrefs switch below.
+  bool WantsMachineWidePrefs() const override { return MachineWidePrefs; }
+
   // Saves one section, or every section for cfgAll; ordinals that nothing
   // saves (and values past the table) do nothing.
   void saveSettings(cfgSection section);

@@ -1,7 +1,6 @@
 // The event log sits below the settings manager and reads its switches
 // through this adapter, which follows ConfigMgr wherever it is.
 #include "common/EventLogSettings.h"
-#include "common/UpwardHooks.h"
 #include "settings/ConfigManager.h"
 
 namespace {
@@ -20,5 +19,5 @@ class ConfigMgrEventLogSettings final : public IEventLogSettings {
 
 void ConnectConfigMgrToEventLog() {
   static ConfigMgrEventLogSettings settings;
-  UpwardHooks().eventLogSettings = &settings;
+  InstallEventLogSettings(&settings);
 }

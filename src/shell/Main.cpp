@@ -8,7 +8,6 @@
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
-#include "prefstore/PrefsLocationRtns.h"
 #include "prefstore/ProductIdentity.h"
 #include "settings/ConfigManager.h"
 #include "xmlimport/ImpExpRegXML.h"
@@ -103,7 +102,6 @@ TRunOutcome RunImport(const std::string& fileName) {
 int RunProgram() {
   const unsigned boxesBefore = platform::MessageBoxesRaised();
   InitDateTimeLocale();
-  InitPrefsLocationRtns();
   platform::IUserInterface& ui = platform::Ui();
 
   const platform::WindowHandle application =

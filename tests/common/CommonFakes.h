@@ -1,11 +1,11 @@
 #pragma once
-// The fake platform with a settings manager the event log can see and the
-// event log's process-wide state cleared; everything the process held is
-// restored afterwards.
+// The fake platform with a settings manager the event log can see, the
+// preferences in the registry and the event log's process-wide state
+// cleared; everything the process held is restored afterwards.
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/EventLogSettings.h"
-#include "common/UpwardHooks.h"
+#include "common/PrefLocation.h"
 #include "support/FakePlatform.h"
 
 namespace testsupport {
@@ -32,15 +32,13 @@ class CommonFakes : public FakePlatform {
   FakeEventLogSettings settings;
 
   CommonFakes() {
-    UpwardHooks().prefsOnUSB = [] { return onUSB; };
-    UpwardHooks().eventLogSettings = &settings;
-    onUSB = false;
+    PrefLocation = plRegistry;
+    InstallEventLogSettings(&settings);
     ClearEventLogState();
   }
-  ~CommonFakes() { onUSB = false; }
-
-  // Read by the installed hook; one test at a time uses it.
-  static inline bool onUSB = false;
+  ~CommonFakes() { InstallEventLogSettings(nullptr); }
+  CommonFakes(const CommonFakes&) = delete;
+  CommonFakes& operator=(const CommonFakes&) = delete;
 
  private:
   static void ClearEventLogState() {

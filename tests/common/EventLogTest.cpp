@@ -45,7 +45,7 @@ TEST_F(EventLogTest, NothingHappensWhileTheGateIsShut) {
     fresh.settings.exists = gate.exists;
     fresh.settings.unusual = gate.unusual;
     fresh.settings.debug = gate.debug;
-    if (!gate.installed) UpwardHooks().eventLogSettings = nullptr;
+    if (!gate.installed) InstallEventLogSettings(nullptr);
     LogEvent("something odd", true);
     EXPECT_TRUE(fresh.fileSystem.files.empty());
     EXPECT_EQ(fresh.fileSystem.opens, 0);

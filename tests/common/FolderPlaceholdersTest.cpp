@@ -22,7 +22,7 @@ void Nothing(CommonFakes&) {}
 
 void ProgramOnUSBDriveE(CommonFakes& fakes) {
   fakes.process.programFileName = "E:\\Wrenfold\\RegisterWrenfold.exe";
-  CommonFakes::onUSB = true;
+  PrefLocation = plOnUSB;
 }
 
 const PlaceholderCase kFolderCases[] = {

@@ -59,7 +59,7 @@ TEST(GetTempDir, NormalisesAndFallsBack) {
 TEST(SpecialFolders, OnUSBPutsDocumentsAndTempBesideTheProgram) {
   CommonFakes fakes;
   fakes.process.programFileName = "E:\\Wrenfold\\Wrenfold.exe";
-  CommonFakes::onUSB = true;
+  PrefLocation = plOnUSB;
   EXPECT_EQ(GetMyDocumentsDir(), "E:\\Wrenfold\\Data\\Documents\\");
   EXPECT_EQ(GetTempDir(), "E:\\Wrenfold\\Data\\Temp\\");
   // The other folders do not move.

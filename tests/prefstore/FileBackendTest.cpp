@@ -58,13 +58,8 @@ std::string NumberedName(char letter, std::size_t number) {
 class TestFileStore : public TConfigBase {
  public:
   bool OpenAt(const std::string& folder, const std::string& name) {
-    return OpenPrefWith(cfgPerUserRoam, "", false, [&](TPrefStoreSlots& slots) {
-      slots.iniFolder = folder;
-      slots.iniFileName = "Wrenfold.ini";
-      slots.iniFile = std::make_unique<TIniFileObject>(folder + name);
-      slots.backend = std::make_unique<TPrefBackendFile>(slots.iniFile, slots.iniFolder);
-      return true;
-    });
+    return OpenPrefWith(cfgPerUserRoam, "", false,
+                        [&] { return std::make_unique<TPrefBackendFile>(folder, name, false); });
   }
 };
 
@@ -370,7 +365,7 @@ TEST_P(FileBackend, AFailedWriteIsReportedWithTheFileName) {
   EXPECT_FALSE(fs::exists(file_));
 }
 
-TEST_P(FileBackend, ClosingFlushesTheFileAndForgetsItsFolder) {
+TEST_P(FileBackend, ClosingFlushesTheFileAndRemovesTheBackend) {
   Attach();
   store.SetPrefInteger("General", "Uses", 4);
   EXPECT_TRUE(profile.flushes.empty());
@@ -379,9 +374,6 @@ TEST_P(FileBackend, ClosingFlushesTheFileAndForgetsItsFolder) {
 
   EXPECT_EQ(profile.flushes, std::vector<std::string>{file_});
   EXPECT_EQ(store.Backend(), nullptr);
-  EXPECT_EQ(store.IniFile(), nullptr);
-  EXPECT_EQ(store.IniFolder(), "");
-  EXPECT_EQ(store.IniFileName(), "Wrenfold.ini");
   EXPECT_EQ(Contents(), "[General]\r\nUses=4\r\n");
   EXPECT_TRUE(env.ui.boxes.empty());
 }

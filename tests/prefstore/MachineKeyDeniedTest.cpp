@@ -46,7 +46,7 @@ TEST_P(MachineKeyDenied, PerMachineFallsBackToTheLayeredKeys) {
   EXPECT_FALSE(RegKeyWritable(platform::reg::kLocalMachine, SectionKey()));
 
   Open(cfgPerMachine);
-  EXPECT_NE(store.SecondaryRegistry(), nullptr);
+  EXPECT_NE(Secondary(), nullptr);
   store.SetPrefInteger("General", "Shared", 5);  // the machine's value: nothing written
   store.SetPrefInteger("General", "Own", 6);
   EXPECT_EQ(Backend().GetPrefInteger("", "Shared", 0), 5);

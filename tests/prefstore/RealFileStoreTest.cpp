@@ -9,13 +9,11 @@
 #include <filesystem>
 
 #include "RecordingProfile.h"
-#include "common/UpwardHooks.h"
+#include "TestStore.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Services.h"
-#include "prefstore/ConfigCommon.h"
-#include "prefstore/PrefBackend.h"
 #include "support/ProductIniFiles.h"
 #include "support/ProgramRun.h"
 #include "support/RealPlatform.h"
@@ -32,14 +30,10 @@ constexpr const char* kKey = "Software\\Orlavex\\Wrenfold 4\\General";
 
 using platform::win32::FileHandle;
 
-bool machineWide = false;
-
 class RealFileStore : public testing::Test {
  protected:
   RealFileStore() {
     real.scope->privateProfile = &profile;
-    machineWide = false;
-    UpwardHooks().machineWidePrefs = [] { return machineWide; };
     testsupport::RemoveProductIniFiles();
   }
   ~RealFileStore() override {
@@ -50,7 +44,7 @@ class RealFileStore : public testing::Test {
   testsupport::RealPlatform real;
   platform::fake::FakeUserInterface& ui = real.ui;
   RecordingProfile profile{platform::win32::PrivateProfile()};
-  TConfigBase store;
+  TestStore store;
 };
 
 TEST_F(RealFileStore, EachScopeLandsInItsFolderMadeWhenMissing) {
@@ -69,7 +63,7 @@ TEST_F(RealFileStore, EachScopeLandsInItsFolderMadeWhenMissing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(cfgDataScopeName(c.scope) + (c.machineWidePrefs ? " machine-wide" : ""));
     testsupport::RemoveProductIniFiles();
-    machineWide = c.machineWidePrefs;
+    store.machineWidePrefs = c.machineWidePrefs;
     const std::string file = ProductIniFile(c.folderVariable);
     ASSERT_FALSE(fs::exists(ProductIniFolder(c.folderVariable)));
 

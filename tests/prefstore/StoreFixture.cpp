@@ -1,16 +1,10 @@
 #include "StoreFixture.h"
 
-#include "common/UpwardHooks.h"
-
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #endif
 
 namespace storetest {
-
-namespace {
-bool machineWide = false;
-}  // namespace
 
 std::vector<RegistryKind> RegistryKinds() {
 #ifdef _WIN32
@@ -21,11 +15,6 @@ std::vector<RegistryKind> RegistryKinds() {
 }
 
 std::string KindName(const testing::TestParamInfo<RegistryKind>& info) { return info.param.name; }
-
-void SetMachineWide(bool on) {
-  machineWide = on;
-  UpwardHooks().machineWidePrefs = [] { return machineWide; };
-}
 
 void StoreFixture::SetUp() {
 #ifdef _WIN32
@@ -40,7 +29,6 @@ void StoreFixture::SetUp() {
   services_->ui = &ui;
   services_->process = &process;
   PrefLocation = plRegistry;
-  SetMachineWide(false);
   base_ = testsupport::UniqueTestKey("Store");
 }
 

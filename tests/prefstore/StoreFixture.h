@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "TestStore.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
 #include "platform/fake/FakeUserInterface.h"
-#include "prefstore/ConfigCommon.h"
-#include "prefstore/PrefBackend.h"
+#include "prefstore/PrefBackendRegLayered.h"
+#include "prefstore/PrefBackendRegSingle.h"
 #include "support/RegistryProbe.h"
 #include "support/ScopedProcessState.h"
 
@@ -30,9 +31,6 @@ inline void PrintTo(const RegistryKind& kind, std::ostream* out) { *out << kind.
 
 std::vector<RegistryKind> RegistryKinds();
 std::string KindName(const testing::TestParamInfo<RegistryKind>& info);
-
-// What ConfigMgr's MachineWidePrefs would say, for the hook.
-void SetMachineWide(bool on);
 
 class StoreFixture : public testing::TestWithParam<RegistryKind> {
  protected:
@@ -78,13 +76,28 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
     ASSERT_TRUE(store.OpenPref(scope, SectionKey(section), true, PrefAccess::readWrite));
   }
   TPrefBackend& Backend() { return *store.Backend(); }
+  // What ConfigMgr's MachineWidePrefs would say.
+  void SetMachineWide(bool on) { store.machineWidePrefs = on; }
+  // What the last open decided, while the store is open.
+  bool MachineWideFlag() { return Backend().MachineWide(); }
+  // The machine's or the only key's registry object, and the user's key of
+  // the layered backend; null when there is none.
+  const TRegistryObject* Primary() {
+    if (const auto* single = store.BackendAs<TPrefBackendRegSingle>()) return single->Object();
+    const auto* layered = store.BackendAs<TPrefBackendRegLayered>();
+    return layered != nullptr ? layered->MachineObject() : nullptr;
+  }
+  const TRegistryObject* Secondary() {
+    const auto* layered = store.BackendAs<TPrefBackendRegLayered>();
+    return layered != nullptr ? layered->UserObject() : nullptr;
+  }
 
   testsupport::ScopedProcessState services_;
   platform::fake::FakeRegistry fakeRegistry;
   platform::fake::FakeUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
-  TConfigBase store;
+  TestStore store;
 
  private:
   platform::IRegistry* registry_ = nullptr;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SettingsEnvironment.h"
+#include "prefstore/PrefBackend.h"
 #include "settings/ConfigManager.h"
 
 namespace settingstest {
@@ -44,13 +45,18 @@ TEST(ConfigManager, ConfigMgrSuppliesMachineWidePrefsToTheStore) {
   SettingsEnvironment env;
   CreateConfigMgr();
   ASSERT_NE(ConfigMgr, nullptr);
-  EXPECT_FALSE(MachineWidePrefs());
+  const TConfigBase& store = *ConfigMgr;
+  EXPECT_FALSE(store.WantsMachineWidePrefs());
   ConfigMgr->MachineWidePrefs = true;
-  EXPECT_TRUE(MachineWidePrefs());
+  EXPECT_TRUE(store.WantsMachineWidePrefs());
+  // The manager's own opens follow it: a per-user scope lands machine-wide.
+  ASSERT_TRUE(ConfigMgr->OpenPref(cfgPerUserRoam, "Software\\Orlavex\\Wrenfold 4\\General", true,
+                                  PrefAccess::readWrite));
+  EXPECT_TRUE(ConfigMgr->Backend()->MachineWide());
+  ConfigMgr->ClosePref();
 
   FreeConfigMgr();
   EXPECT_EQ(ConfigMgr, nullptr);
-  EXPECT_FALSE(MachineWidePrefs());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
 #include "common/SpecialFolders.h"
-#include "common/UpwardHooks.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "settings/ConfigManager.h"
@@ -132,7 +131,6 @@ TEST(RunSequence, TheShortTimePictureComesFromTheLocaleAtStart) {
 
 TEST(RunSequence, TheCommonServicesSeeWherePreferencesLive) {
   testsupport::FakePlatform env;
-  UpwardHooks().prefsOnUSB = nullptr;
   EXPECT_EQ(RunProgram(), 0);
   PrefLocation = plOnUSB;
   EXPECT_EQ(GetMyDocumentsDir(), "C:\\Program Files\\Wrenfold\\Data\\Documents\\");

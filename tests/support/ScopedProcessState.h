@@ -1,8 +1,9 @@
 #pragma once
 // Everything this process holds beyond its stack, saved for the length of a
-// test and put back afterwards: the installed services, the upward hooks, the
-// preference location, the event log's file name and time picture, the two
-// window handles and the settings manager ConfigMgr, which is moved aside.
+// test and put back afterwards: the installed services, the event log's
+// settings (none during the test), the preference location, the event log's
+// file name and time picture, the two window handles and the settings manager
+// ConfigMgr, which is moved aside.
 // The program-start date-time locale and the unattended log's failed files
 // are forgotten at the end.
 #include <cstdint>
@@ -12,7 +13,7 @@
 
 #include "common/DateTimeLocale.h"
 #include "common/EventLog.h"
-#include "common/UpwardHooks.h"
+#include "common/EventLogSettings.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -24,7 +25,7 @@ namespace testsupport {
 class ScopedProcessState {
  public:
   ScopedProcessState()
-      : hooks_(UpwardHooks()),
+      : eventLogSettings_(InstallEventLogSettings(nullptr)),
         prefLocation_(PrefLocation),
         eventLogFileName_(EventLogFileName),
         eventLogTimeFormat_(EventLogTimeFormat),
@@ -38,7 +39,7 @@ class ScopedProcessState {
     EventLogTimeFormat = eventLogTimeFormat_;
     EventLogFileName = eventLogFileName_;
     PrefLocation = prefLocation_;
-    UpwardHooks() = hooks_;
+    InstallEventLogSettings(eventLogSettings_);
     ResetDateTimeLocale();
     platform::ForgetFailedUnattendedFiles();
   }
@@ -49,7 +50,7 @@ class ScopedProcessState {
 
  private:
   platform::ScopedServices services_;
-  TUpwardHooks hooks_;
+  IEventLogSettings* eventLogSettings_;
   std::uint8_t prefLocation_;
   TEventLogFileName eventLogFileName_;
   std::string eventLogTimeFormat_;

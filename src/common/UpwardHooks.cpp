@@ -1,6 +1,0 @@
-#include "common/UpwardHooks.h"
-
-TUpwardHooks& UpwardHooks() {
-  static TUpwardHooks hooks;
-  return hooks;
-}
