@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "check/ChangeReport.h"
+#include "check/AgainstState.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -16,8 +16,18 @@ std::string Json(const std::string& ansi) {
   return platform::JsonString(platform::Ui().AnsiToUtf8(ansi));
 }
 
-}  // namespace
+const char* ChangeWord(TChange change) {
+  switch (change) {
+    case TChange::kNew: return "new";
+    case TChange::kChanged: return "changed";
+    case TChange::kUnchanged: return "unchanged";
+    case TChange::kLeftOut: return "left-out";
+    case TChange::kNotJudged: break;
+  }
+  return "";
+}
 
+// A value's data as a JSON value: the record's "data".
 std::string JsonData(const TImportedValue& value) {
   switch (value.type) {
     case PrefValueType::kInteger: return std::to_string(value.integer);
@@ -37,7 +47,16 @@ std::string JsonData(const TImportedValue& value) {
   return "null";
 }
 
-namespace {
+// The summary record's counts: ,"new":3,"changed":1,"unchanged":30,"left-out":2,
+// "machine-values-in-user-key":0; empty for a check from empty keys.
+std::string ChangeJsonSummaryFields(const TCheckReport& report) {
+  if (report.against.empty()) return {};
+  return ",\"new\":" + std::to_string(CountChanges(report, TChange::kNew)) +
+         ",\"changed\":" + std::to_string(CountChanges(report, TChange::kChanged)) +
+         ",\"unchanged\":" + std::to_string(CountChanges(report, TChange::kUnchanged)) +
+         ",\"left-out\":" + std::to_string(CountChanges(report, TChange::kLeftOut)) +
+         ",\"machine-values-in-user-key\":" + std::to_string(CountMachineValuesInUserKey(report));
+}
 
 // The fields that place a key, shared by key and value records.
 std::string KeyFields(const TImportedKey& key) {
@@ -46,6 +65,18 @@ std::string KeyFields(const TImportedKey& key) {
 }
 
 }  // namespace
+
+std::string ChangeJsonFields(const TValueChange& change) {
+  if (change.change == TChange::kNotJudged) return {};
+  std::string fields = ",\"change\":\"" + std::string(ChangeWord(change.change)) + "\"";
+  if (change.old) fields += ",\"old\":" + JsonData(*change.old);
+  if (!change.oldType.empty()) fields += ",\"oldType\":" + platform::JsonString(change.oldType);
+  if (change.perMachine) {
+    fields += std::string(",\"into\":") +
+              (change.intoMachineKey ? "\"HKEY_LOCAL_MACHINE\"" : "\"HKEY_CURRENT_USER\"");
+  }
+  return fields;
+}
 
 void WriteJsonReport(const TCheckReport& report, std::ostream& out) {
   out << "{\"record\":\"verdict\",\"file\":" << Json(report.fileName)

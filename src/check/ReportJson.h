@@ -27,5 +27,7 @@
 
 void WriteJsonReport(const TCheckReport& report, std::ostream& out);
 
-// A value's data as a JSON value ("data" above).
-std::string JsonData(const TImportedValue& value);
+// The value record's fields of a check against a machine's state:
+// ,"change":"changed","old":10 and, where they apply, "oldType" and "into";
+// empty for a check from empty keys.
+std::string ChangeJsonFields(const TValueChange& change);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "check/ChangeReport.h"
+#include "check/AgainstState.h"
 #include "check/TextQuote.h"
 #include "common/Strings.h"
 #include "platform/Services.h"
@@ -70,8 +70,8 @@ void WriteFindings(const TCheckReport& report, TSeverity severity, const char* h
   }
 }
 
-}  // namespace
-
+// A value's data as the report shows it: integers in decimal and hex,
+// booleans as true or false, strings quoted, binary as hex bytes.  ANSI.
 std::string DataText(const TImportedValue& value) {
   switch (value.type) {
     case PrefValueType::kInteger:
@@ -93,6 +93,54 @@ std::string DataText(const TImportedValue& value) {
   }
   return {};
 }
+
+std::string OldText(const TValueChange& change) {
+  if (!change.old) return {};
+  const bool otherKind = !change.oldType.empty() && change.oldType.rfind("REG_", 0) == 0;
+  return otherKind ? change.oldType + ", " + DataText(*change.old) : DataText(*change.old);
+}
+
+// After a value's line: " [changed from integer 10 (0x0000000A)]" and so on;
+// empty for a check from empty keys.
+std::string ChangeText(const TValueChange& change) {
+  std::string text;
+  switch (change.change) {
+    case TChange::kNotJudged: return {};
+    case TChange::kNew: text = "new"; break;
+    case TChange::kChanged:
+      text = "changed from " + platform::Ui().AnsiToUtf8(OldText(change));
+      break;
+    case TChange::kUnchanged: text = "unchanged"; break;
+    case TChange::kLeftOut:
+      text = "left out: the machine's key holds the same and the user's key has none";
+      break;
+  }
+  if (change.perMachine) {
+    text += change.intoMachineKey
+                ? "; into HKEY_LOCAL_MACHINE"
+                : "; into the user's key: this user may not write the machine's key";
+  }
+  return "  [" + text + "]";
+}
+
+// "Changes: 3 new, 1 changed, 30 unchanged, 2 left out", with the per-machine
+// values that land in the user's key when there are any; empty for a check
+// from empty keys.
+std::string ChangeSummaryText(const TCheckReport& report) {
+  if (report.against.empty()) return {};
+  std::string text =
+      "Changes: " + Counted(CountChanges(report, TChange::kNew), "new", "new") + ", " +
+      Counted(CountChanges(report, TChange::kChanged), "changed", "changed") + ", " +
+      Counted(CountChanges(report, TChange::kUnchanged), "unchanged", "unchanged") + ", " +
+      Counted(CountChanges(report, TChange::kLeftOut), "left out", "left out");
+  if (const std::size_t inUserKey = CountMachineValuesInUserKey(report)) {
+    text += "; " + Counted(inUserKey, "per-machine value lands", "per-machine values land") +
+            " in the user's key";
+  }
+  return text;
+}
+
+}  // namespace
 
 void WriteTextReport(const TCheckReport& report, std::ostream& out) {
   out << "File: " << Utf8(report.fileName) << "\n";

@@ -7,6 +7,3 @@
 
 void WriteTextReport(const TCheckReport& report, std::ostream& out);
 
-// A value's data as the report shows it: integers in decimal and hex,
-// booleans as true or false, strings quoted, binary as hex bytes.  ANSI.
-std::string DataText(const TImportedValue& value);

@@ -10,7 +10,6 @@
 #include "CheckFixture.h"
 #include "RegTreeValues.h"
 #include "check/AgainstState.h"
-#include "check/ChangeReport.h"
 #include "check/CheckCommand.h"
 #include "check/RegFileSyntax.h"
 #include "check/ReportJson.h"
