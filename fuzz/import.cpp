@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/fake/LibXmlDom.h"
+#include "platform/libxml2/LibXmlDom.h"
 #include "settings/ConfigManager.h"
 #include "support/FakePlatform.h"
 #include "xmlimport/ImpExpRegXML.h"
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
   testsupport::FakePlatform env;
-  env.scope->xml = &platform::fake::LibXmlParser();
+  env.scope->xml = &platform::libxml2::LibXmlParser();
   CreateConfigMgr();
   ImportPrefsXML(file);
   FreeConfigMgr();

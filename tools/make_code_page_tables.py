@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Writes src/platform/fake/CodePageTables.inc: for the single-byte Windows
+"""Writes src/platform/memory/CodePageTables.inc: for the single-byte Windows
 code pages the host build converts with besides 1252, what each byte from
 0x80 up stands for and its letter case within the page.
 
-    tools/make_code_page_tables.py > src/platform/fake/CodePageTables.inc
+    tools/make_code_page_tables.py > src/platform/memory/CodePageTables.inc
 """
 
 PAGES = [874, 1250, 1251, 1253, 1254, 1255, 1256, 1257, 1258]

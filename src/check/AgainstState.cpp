@@ -1,7 +1,7 @@
 #include "check/AgainstState.h"
 
 #include "check/CheckPrefsFile.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/MemoryRegistry.h"
 
 namespace reg = platform::reg;
 
@@ -102,16 +102,16 @@ TValueChange Judge(const TImportedValue& value, platform::IRegistry& before,
 TCheckReport CheckPrefsFileAgainst(const std::string& fileName, const TProductKeys& keys,
                                    const platform::IAnsiCodePage& codePage,
                                    const std::string& source) {
-  platform::fake::FakeRegistry before;
-  platform::fake::FakeRegistry after;
-  SeedRegistry(before, keys, codePage);
-  SeedRegistry(after, keys, codePage);
-  after.machineReadOnly = !keys.machineWritable;
-  TCheckReport report = CheckPrefsFile(fileName, after);
+  const std::unique_ptr<platform::IMemoryRegistry> before = platform::NewMemoryRegistry();
+  const std::unique_ptr<platform::IMemoryRegistry> after = platform::NewMemoryRegistry();
+  SeedRegistry(*before, keys, codePage);
+  SeedRegistry(*after, keys, codePage);
+  after->SetMachineReadOnly(!keys.machineWritable);
+  TCheckReport report = CheckPrefsFile(fileName, *after);
   report.against = source;
   for (TCheckedKey& key : report.keys) {
     for (TCheckedValue& value : key.values) {
-      value.change = Judge(value.value, before, after, keys.machineWritable);
+      value.change = Judge(value.value, *before, *after, keys.machineWritable);
     }
   }
   return report;

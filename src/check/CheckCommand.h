@@ -22,4 +22,4 @@ inline constexpr int kUsageStatus = 64;
 // of the product keys; `--against-registry` from the live registry that
 // `machine` reaches.
 int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const TMachineAccess& machine = {});
+                    const TMachineAccess& machine);

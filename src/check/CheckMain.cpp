@@ -17,8 +17,9 @@
 #include <filesystem>
 
 #include "platform/Process.h"
-#include "platform/fake/FakeUserInterface.h"
-#include "platform/fake/LibXmlDom.h"
+#include "platform/libxml2/LibXmlDom.h"
+#include "platform/memory/CodePages.h"
+#include "platform/memory/MemoryUserInterface.h"
 #endif
 
 namespace {
@@ -60,11 +61,12 @@ int main(int argc, char** argv) {
 #else
   HostProcess process;
   // Windows-1252 stands in for the ANSI code page, as in every host run.
-  platform::fake::FakeUserInterface ui;
+  platform::memory::MemoryUserInterface ui;
   platform::Services& services = platform::CurrentServices();
   services.process = &process;
   services.ui = &ui;
-  services.xml = &platform::fake::LibXmlParser();
+  services.xml = &platform::libxml2::LibXmlParser();
+  machine.codePage = &platform::memory::ChosenCodePage();
 #endif
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   return RunCheckCommand(arguments, std::cout, std::cerr, machine);

@@ -7,12 +7,12 @@
 #include "check/EncodingFindings.h"
 #include "check/StartTagLines.h"
 #include "check/WalkListener.h"
+#include "platform/MemoryRegistry.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UniqueHandle.h"
 #include "platform/XmlFaultScan.h"
-#include "platform/fake/FakeRegistry.h"
 #include "prefstore/ConfigCommon.h"
 #include "prefstore/PrefsLocationRtns.h"
 #include "xmlimport/ImpExpRegXML.h"
@@ -72,11 +72,10 @@ void WarnUndeclaredPrefixes(std::string_view bytes, TCheckReport& report) {
 }  // namespace
 
 TCheckReport CheckPrefsFile(const std::string& fileName) {
-  platform::fake::FakeRegistry registry;
-  return CheckPrefsFile(fileName, registry);
+  return CheckPrefsFile(fileName, *platform::NewMemoryRegistry());
 }
 
-TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeRegistry& registry) {
+TCheckReport CheckPrefsFile(const std::string& fileName, platform::IRegistry& registry) {
   TCheckReport report;
   report.fileName = fileName;
   report.codePage = platform::Ui().AnsiCodePage();

@@ -6,8 +6,8 @@
 
 #include "check/CheckReport.h"
 
-namespace platform::fake {
-class FakeRegistry;
+namespace platform {
+class IRegistry;
 }
 
 // Checks the file with the installed XML parser and process (file existence),
@@ -18,4 +18,4 @@ class FakeRegistry;
 TCheckReport CheckPrefsFile(const std::string& fileName);
 // The same against a registry the caller prepared (seeded with a machine's
 // product keys, its machine key closed or not).
-TCheckReport CheckPrefsFile(const std::string& fileName, platform::fake::FakeRegistry& registry);
+TCheckReport CheckPrefsFile(const std::string& fileName, platform::IRegistry& registry);

@@ -13,7 +13,8 @@
 #include "platform/win32/Win32RegistryTree.h"
 #include "platform/win32/Win32Services.h"
 #else
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/CodePages.h"
+#include "platform/memory/MemoryUserInterface.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
   machine.codePage = &platform::win32::SystemCodePage();
 #else
   // Windows-1252 stands in for the ANSI code page, as in every host run.
-  platform::fake::FakeUserInterface ui;
+  platform::memory::MemoryUserInterface ui;
   platform::CurrentServices().ui = &ui;
+  machine.codePage = &platform::memory::ChosenCodePage();
 #endif
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   return RunExportCommand(arguments, std::cout, std::cerr, machine);

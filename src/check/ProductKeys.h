@@ -9,7 +9,6 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/Registry.h"
 #include "platform/RegistryTree.h"
-#include "platform/fake/CodePages.h"
 
 struct TProductKeys {
   // HKEY_CURRENT_USER\Software\Orlavex\Wrenfold 4 and below; empty when missing.
@@ -25,8 +24,9 @@ struct TProductKeys {
 struct TMachineAccess {
   // The live registry through the wide functions; null in the host build.
   platform::IRegistryTreeReader* registry = nullptr;
-  // The code page of the registry's "A" functions and of the XML parser.
-  const platform::IAnsiCodePage* codePage = &platform::fake::ChosenCodePage();
+  // The code page of the registry's "A" functions and of the XML parser; the
+  // entry point always sets it.
+  const platform::IAnsiCodePage* codePage = nullptr;
 };
 
 // A value as the registry's "A" functions see it: its type and data.

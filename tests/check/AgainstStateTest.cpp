@@ -15,7 +15,7 @@
 #include "check/ReportJson.h"
 #include "check/ReportText.h"
 #include "platform/Utf16.h"
-#include "platform/fake/CodePages.h"
+#include "platform/memory/CodePages.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ class AgainstState : public CheckFixture {
   TCheckReport CheckAgainst(const Row& row) {
     WriteFile("prefs.xml", ProductFile(row.scopes));
     TProductKeys keys{row.user, row.machine, row.machineWritable};
-    return CheckPrefsFileAgainst(FileName(), keys, platform::fake::ChosenCodePage(), "state");
+    return CheckPrefsFileAgainst(FileName(), keys, platform::memory::ChosenCodePage(), "state");
   }
 };
 
@@ -162,7 +162,7 @@ TEST_F(AgainstState, TheTextReportSaysTheChangeAfterEachValueAndCountsThem) {
                           "<Machine type=\"integer\">3</Machine><New type=\"string\">n</New>") +
                   General("PerMachine", "<Up type=\"integer\">1</Up>")));
   const TCheckReport report =
-      CheckPrefsFileAgainst(FileName(), keys, platform::fake::ChosenCodePage(), "state.reg");
+      CheckPrefsFileAgainst(FileName(), keys, platform::memory::ChosenCodePage(), "state.reg");
   std::ostringstream text;
   WriteTextReport(report, text);
   const std::string out = text.str();
@@ -228,7 +228,7 @@ std::string RegExportOf(const TProductKeys& keys) {
 
 class AgainstCommand : public CheckFixture {
  protected:
-  int Run(const std::vector<std::string>& arguments, const TMachineAccess& machine = {}) {
+  int Run(const std::vector<std::string>& arguments) {
     out.str({});
     err.str({});
     return RunCheckCommand(arguments, out, err, machine);
@@ -264,7 +264,6 @@ TEST_F(AgainstCommand, AnExportAndTheLiveRegistryInTheSameStateGiveTheSameReport
                         "</PerUserRoam><PerMachine><Network><Minutes type=\"integer\">20</Minutes>"
                         "</Network></PerMachine>"));
   FixedRegistry live(keys);
-  TMachineAccess machine;
   machine.registry = &live;
   for (const bool json : {false, true}) {
     SCOPED_TRACE(json ? "json" : "text");
@@ -273,9 +272,9 @@ TEST_F(AgainstCommand, AnExportAndTheLiveRegistryInTheSameStateGiveTheSameReport
     std::vector<std::string> fromLive = {"--against-registry", FileName()};
     if (json)
       fromFile.insert(fromFile.begin(), "--json"), fromLive.insert(fromLive.begin(), "--json");
-    EXPECT_EQ(Run(fromFile, machine), 0) << err.str();
+    EXPECT_EQ(Run(fromFile), 0) << err.str();
     const std::string byFile = out.str();
-    EXPECT_EQ(Run(fromLive, machine), 0) << err.str();
+    EXPECT_EQ(Run(fromLive), 0) << err.str();
     EXPECT_EQ(WithoutAgainst(out.str()), WithoutAgainst(byFile));
     EXPECT_NE(byFile.find(json ? "\"change\":\"left-out\"" : "[left out"), std::string::npos)
         << byFile;

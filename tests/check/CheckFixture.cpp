@@ -3,11 +3,15 @@
 #include <fstream>
 
 #include "check/CheckPrefsFile.h"
+#include "platform/memory/CodePages.h"
 #include "support/XmlDomTestParser.h"
 
 namespace checktest {
 
-CheckFixture::CheckFixture() { env.scope->xml = &testsupport::BuildXmlParser(); }
+CheckFixture::CheckFixture() {
+  env.scope->xml = &testsupport::BuildXmlParser();
+  machine.codePage = &platform::memory::ChosenCodePage();
+}
 
 CheckFixture::~CheckFixture() = default;
 

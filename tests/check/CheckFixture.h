@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "check/CheckReport.h"
+#include "check/ProductKeys.h"
 #include "support/FakePlatform.h"
 #include "support/PrefsFiles.h"
 
@@ -32,6 +33,8 @@ class CheckFixture : public testing::Test {
   static std::vector<std::string> Findings(const TCheckReport& report, TSeverity severity);
 
   testsupport::FakePlatform env;
+  // What the host build's entry points hand the commands.
+  TMachineAccess machine;
 
  private:
   testsupport::TestFolder folder_{"wf-check-"};

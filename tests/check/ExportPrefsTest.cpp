@@ -13,8 +13,8 @@
 #include "check/ExportPrefs.h"
 #include "check/PrefsFileEncoding.h"
 #include "platform/Utf16.h"
-#include "platform/fake/CodePages.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/memory/CodePages.h"
+#include "platform/memory/MemoryRegistry.h"
 #include "xmlimport/PrefsFileFormat.h"
 
 namespace {
@@ -125,7 +125,7 @@ class ExportPrefs : public CheckFixture {};
 
 TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
   const TProductKeys keys = EveryKind();
-  const TCapture capture = CapturePrefs(keys, platform::fake::ChosenCodePage());
+  const TCapture capture = CapturePrefs(keys, platform::memory::ChosenCodePage());
 
   // What the original holds once the values and keys that cannot be carried
   // are gone.
@@ -147,11 +147,11 @@ TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
              key.path == Below("$Temp");
     });
   }
-  platform::fake::FakeRegistry expected;
-  SeedRegistry(expected, carried, platform::fake::ChosenCodePage());
+  platform::memory::MemoryRegistry expected;
+  SeedRegistry(expected, carried, platform::memory::ChosenCodePage());
 
   WriteFile("captured.xml", capture.xml);
-  platform::fake::FakeRegistry imported;
+  platform::memory::MemoryRegistry imported;
   const TCheckReport report = CheckPrefsFile(PathIn("captured.xml"), imported);
   ASSERT_EQ(report.verdict, TCheckVerdict::kImported) << report.report;
   for (const TFinding& finding : report.findings) {
@@ -167,7 +167,7 @@ TEST_F(ExportPrefs, TheProgramsImportOfTheCaptureGivesBackEveryValueItCarries) {
 }
 
 TEST_F(ExportPrefs, EachValueTheFormatCannotCarryIsListedWithItsReason) {
-  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::ChosenCodePage());
+  const TCapture capture = CapturePrefs(EveryKind(), platform::memory::ChosenCodePage());
   std::vector<std::string> listed;
   for (const TLeftOut& out : capture.leftOut) {
     listed.push_back(out.key.substr(out.key.find("Wrenfold 4")) + "|" +
@@ -201,7 +201,7 @@ TEST_F(ExportPrefs, EachValueTheFormatCannotCarryIsListedWithItsReason) {
 }
 
 TEST_F(ExportPrefs, UserValuesComeFirstAndTakeTheirSectionsScope) {
-  const TCapture capture = CapturePrefs(EveryKind(), platform::fake::ChosenCodePage());
+  const TCapture capture = CapturePrefs(EveryKind(), platform::memory::ChosenCodePage());
   const std::size_t roam = capture.xml.find("<PerUserRoam>");
   const std::size_t nonRoam = capture.xml.find("<PerUserNonRoam>");
   const std::size_t machine = capture.xml.find("<PerMachine>");
@@ -248,7 +248,7 @@ TEST_F(ExportPrefs, TheCommandLine) {
   const auto run = [&](const std::vector<std::string>& arguments) {
     out.str({});
     err.str({});
-    return RunExportCommand(arguments, out, err, TMachineAccess{});
+    return RunExportCommand(arguments, out, err, machine);
   };
   EXPECT_EQ(run({PathIn("out.xml")}), 64) << "the host build reads no live registry";
   EXPECT_NE(err.str().find("--from"), std::string::npos);

@@ -264,7 +264,7 @@ TEST_F(CheckOutput, CommandLine) {
     SCOPED_TRACE(line);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCheckCommand(c.arguments, out, err), c.status);
+    EXPECT_EQ(RunCheckCommand(c.arguments, out, err, machine), c.status);
     if (c.status == 64) {
       EXPECT_TRUE(out.str().empty());
       EXPECT_NE(err.str().find("usage: CheckWrenfoldPrefs [--json] [--reg OUT.reg] [--strict] "
@@ -278,11 +278,11 @@ TEST_F(CheckOutput, CommandLine) {
 
   std::ostringstream out;
   std::ostringstream err;
-  EXPECT_EQ(RunCheckCommand({PathIn("absent.xml")}, out, err), 2);
+  EXPECT_EQ(RunCheckCommand({PathIn("absent.xml")}, out, err, machine), 2);
   EXPECT_NE(out.str().find("Verdict: file not found: "), std::string::npos) << out.str();
 
   std::ostringstream help;
-  EXPECT_EQ(RunCheckCommand({"--help"}, help, err), 0);
+  EXPECT_EQ(RunCheckCommand({"--help"}, help, err, machine), 0);
   EXPECT_EQ(help.str().rfind("usage: CheckWrenfoldPrefs", 0), 0u) << help.str();
 }
 
@@ -295,7 +295,7 @@ TEST_F(CheckOutput, StrictCountsNotesAsWarnings) {
     if (strict) arguments.insert(arguments.begin(), "--strict");
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCheckCommand(arguments, out, err), strict ? 1 : 0);
+    EXPECT_EQ(RunCheckCommand(arguments, out, err, machine), strict ? 1 : 0);
     EXPECT_NE(out.str().find(std::string("Result: 0 warnings, 1 note") +
                              (strict ? " (strict: notes count as warnings)" : "") +
                              "; exit status " + (strict ? "1" : "0") + "\n"),
@@ -312,7 +312,7 @@ TEST_F(CheckOutput, AnUnwritableRegFileEndsWithTheStatusTheReportGives) {
   std::ostringstream err;
   EXPECT_EQ(
       RunCheckCommand({"--json", "--reg", PathIn("no such folder/out.reg"), PathIn("good.xml")},
-                      out, err),
+                      out, err, machine),
       2);
   EXPECT_NE(out.str().find("\"exit\":2}\n"), std::string::npos) << out.str();
   EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
@@ -327,15 +327,19 @@ TEST_F(CheckOutput, RegFileOnlyForAFileTheProgramImports) {
   WriteFile("absent.reg", "older");
   std::ostringstream out;
   std::ostringstream err;
-  EXPECT_EQ(RunCheckCommand({"--reg", PathIn("foreign.reg"), PathIn("foreign.xml")}, out, err), 2);
+  EXPECT_EQ(
+      RunCheckCommand({"--reg", PathIn("foreign.reg"), PathIn("foreign.xml")}, out, err, machine),
+      2);
   EXPECT_FALSE(std::filesystem::exists(PathIn("foreign.reg")));
-  EXPECT_EQ(RunCheckCommand({"--reg", PathIn("absent.reg"), PathIn("absent.xml")}, out, err), 2);
+  EXPECT_EQ(
+      RunCheckCommand({"--reg", PathIn("absent.reg"), PathIn("absent.xml")}, out, err, machine), 2);
   EXPECT_FALSE(std::filesystem::exists(PathIn("absent.reg")));
   EXPECT_NE(err.str().find("no .reg file written"), std::string::npos) << err.str();
 
   // An older file is replaced whole, and no temporary file stays behind.
   WriteFile("good.reg", "older");
-  EXPECT_EQ(RunCheckCommand({"--reg", PathIn("good.reg"), PathIn("good.xml")}, out, err), 1);
+  EXPECT_EQ(RunCheckCommand({"--reg", PathIn("good.reg"), PathIn("good.xml")}, out, err, machine),
+            1);
   EXPECT_FALSE(std::filesystem::exists(PathIn("good.reg.partial")));
   std::ifstream in(PathIn("good.reg"), std::ios::binary);
   std::ostringstream written;
@@ -357,7 +361,7 @@ TEST_F(CheckOutput, CodePageAskedFor) {
   for (const char* wrong : {"932", "x", ""}) {
     std::ostringstream out;
     std::ostringstream usage;
-    EXPECT_EQ(RunCheckCommand({"--codepage", wrong, PathIn("polish.xml")}, out, usage), 64)
+    EXPECT_EQ(RunCheckCommand({"--codepage", wrong, PathIn("polish.xml")}, out, usage, machine), 64)
         << wrong;
     EXPECT_TRUE(out.str().empty());
   }
@@ -370,12 +374,13 @@ TEST_F(CheckOutput, CodePageAskedFor) {
   const unsigned before = platform::Ui().AnsiCodePage();
   std::ostringstream plain;
   std::ostringstream err;
-  EXPECT_EQ(RunCheckCommand({"--json", PathIn("polish.xml")}, plain, err), 1);
+  EXPECT_EQ(RunCheckCommand({"--json", PathIn("polish.xml")}, plain, err, machine), 1);
   EXPECT_NE(plain.str().find("\"kind\":\"ansi-conversion\""), std::string::npos) << plain.str();
 
   std::ostringstream polish;
-  EXPECT_EQ(RunCheckCommand({"--json", "--codepage", "1250", PathIn("polish.xml")}, polish, err),
-            0);
+  EXPECT_EQ(
+      RunCheckCommand({"--json", "--codepage", "1250", PathIn("polish.xml")}, polish, err, machine),
+      0);
   EXPECT_NE(polish.str().find("\"codepage\":1250,"), std::string::npos) << polish.str();
   EXPECT_NE(polish.str().find("\"data\":\"\xC5\x81\xC3\xB3"
                               "d\xC5\xBA\"}"),

@@ -4,7 +4,7 @@
 
 #include "check/RegExportRead.h"
 #include "platform/Utf16.h"
-#include "platform/fake/CodePages.h"
+#include "platform/memory/CodePages.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ std::vector<std::uint8_t> Wide(const std::u16string& text) {
 TProductKeys Read(const std::string& bytes) {
   TProductKeys keys;
   std::string error;
-  EXPECT_TRUE(ReadRegExport(bytes, platform::fake::ChosenCodePage(), keys, error)) << error;
+  EXPECT_TRUE(ReadRegExport(bytes, platform::memory::ChosenCodePage(), keys, error)) << error;
   return keys;
 }
 
 std::string ReadError(const std::string& bytes) {
   TProductKeys keys;
   std::string error;
-  EXPECT_FALSE(ReadRegExport(bytes, platform::fake::ChosenCodePage(), keys, error));
+  EXPECT_FALSE(ReadRegExport(bytes, platform::memory::ChosenCodePage(), keys, error));
   return error;
 }
 

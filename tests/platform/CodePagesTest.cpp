@@ -2,11 +2,11 @@
 // becomes, and letter case, as Windows' single-byte code pages have them.
 #include <gtest/gtest.h>
 
-#include "platform/fake/CodePages.h"
+#include "platform/memory/CodePages.h"
 
 namespace {
 
-namespace codepage = platform::fake::codepage;
+namespace codepage = platform::memory::codepage;
 
 class CodePages : public testing::Test {
  protected:

@@ -1,5 +1,5 @@
-// One set of registry cases, run against the in-memory fake and, in the
-// Windows build, against the real registry (Wine's).  The fake is right only
+// One set of registry cases, run against the in-memory registry and, in the
+// Windows build, against the real registry (Wine's).  The in-memory one is right only
 // where it answers as the real one does.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/memory/MemoryRegistry.h"
 #include "support/RegistryProbe.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
@@ -297,7 +297,7 @@ TEST_P(RegistryConformance, TheTwoRootsAreApart) {
 
 std::vector<RegistryKind> Kinds() {
   std::vector<RegistryKind> kinds = {
-      {"Fake", [] { return std::make_shared<platform::fake::FakeRegistry>(); }}};
+      {"Memory", [] { return std::make_shared<platform::memory::MemoryRegistry>(); }}};
 #ifdef _WIN32
   kinds.push_back(
       {"Win32",

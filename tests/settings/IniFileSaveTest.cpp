@@ -8,7 +8,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "platform/win32/Win32Services.h"
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
@@ -39,7 +39,7 @@ class IniFileSave : public testing::Test {
   ~IniFileSave() override { testsupport::RemoveProductIniFiles(); }
 
   testsupport::RealPlatform real;
-  platform::fake::FakeUserInterface& ui = real.ui;
+  platform::memory::MemoryUserInterface& ui = real.ui;
 };
 
 TEST_F(IniFileSave, WholeSaveWritesEverySectionIntoTheScopesFiles) {

@@ -6,7 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/Registry.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "platform/win32/Win32Services.h"
 #include "settings/ConfigManager.h"
 #include "support/ProgramRun.h"
@@ -44,7 +44,7 @@ class RealRegistrySave : public testing::Test {
   static platform::IRegistry& registry() { return platform::win32::Registry(); }
 
   testsupport::RealPlatform real;
-  platform::fake::FakeUserInterface& ui = real.ui;
+  platform::memory::MemoryUserInterface& ui = real.ui;
 };
 
 TEST_F(RealRegistrySave, WholeSaveWritesTheStoredLayout) {

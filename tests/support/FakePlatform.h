@@ -8,16 +8,16 @@
 #include "platform/fake/FakeFonts.h"
 #include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeProcess.h"
-#include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryUserInterface.h"
 
 namespace testsupport {
 
 struct FakePlatform {
   ScopedProcessState scope;
-  platform::fake::FakeRegistry registry;
-  platform::fake::FakeUserInterface ui;
+  platform::memory::MemoryRegistry registry;
+  platform::memory::MemoryUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
   platform::fake::FakeFonts fonts;

@@ -2,14 +2,14 @@
 // The real Win32 services with the message boxes recorded instead of shown,
 // for a test under Wine; everything the process held is restored afterwards.
 #include "ScopedProcessState.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "platform/win32/Win32Services.h"
 
 namespace testsupport {
 
 struct RealPlatform {
   ScopedProcessState scope;
-  platform::fake::FakeUserInterface ui;
+  platform::memory::MemoryUserInterface ui;
 
   RealPlatform() {
     platform::win32::InstallServices();

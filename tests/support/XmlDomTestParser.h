@@ -5,7 +5,7 @@
 #ifdef _WIN32
 #include "platform/win32/Win32Services.h"
 #else
-#include "platform/fake/LibXmlDom.h"
+#include "platform/libxml2/LibXmlDom.h"
 #endif
 
 namespace testsupport {
@@ -14,7 +14,7 @@ inline platform::IXmlParser& BuildXmlParser() {
 #ifdef _WIN32
   return platform::win32::XmlParser();
 #else
-  return platform::fake::LibXmlParser();
+  return platform::libxml2::LibXmlParser();
 #endif
 }
 

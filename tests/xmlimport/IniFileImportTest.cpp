@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "platform/Services.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "platform/win32/Win32Services.h"
 #include "settings/ConfigManager.h"
 #include "support/ProductIniFiles.h"
@@ -34,7 +34,7 @@ class IniFileImport : public testing::Test {
   }
 
   testsupport::RealPlatform real;
-  platform::fake::FakeUserInterface& ui = real.ui;
+  platform::memory::MemoryUserInterface& ui = real.ui;
   const std::string folder = testsupport::ScratchFolder("ini-import");
 };
 

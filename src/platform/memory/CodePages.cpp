@@ -1,13 +1,13 @@
-#include "platform/fake/CodePages.h"
+#include "platform/memory/CodePages.h"
 
 #include <cstdint>
 #include <optional>
 
 #include "platform/AnsiCodePage.h"
 #include "platform/Utf16.h"
-#include "platform/fake/Cp1252.h"
+#include "platform/memory/Cp1252.h"
 
-namespace platform::fake::codepage {
+namespace platform::memory::codepage {
 
 namespace {
 
@@ -21,7 +21,7 @@ struct Table {
 };
 
 constexpr Table kTables[] = {
-#include "platform/fake/CodePageTables.inc"
+#include "platform/memory/CodePageTables.inc"
 };
 
 unsigned current = kDefaultPage;
@@ -102,9 +102,9 @@ std::string ToLower(std::string_view text) {
   });
 }
 
-}  // namespace platform::fake::codepage
+}  // namespace platform::memory::codepage
 
-namespace platform::fake {
+namespace platform::memory {
 
 namespace {
 
@@ -123,4 +123,4 @@ const IAnsiCodePage& ChosenCodePage() {
   return page;
 }
 
-}  // namespace platform::fake
+}  // namespace platform::memory

@@ -1,8 +1,8 @@
-#include "platform/fake/FakeRegistry.h"
+#include "platform/memory/MemoryRegistry.h"
 
 #include <cstring>
 
-namespace platform::fake {
+namespace platform::memory {
 
 namespace {
 
@@ -56,7 +56,7 @@ struct Cursor {
 
 }  // namespace
 
-struct FakeRegistry::Node {
+struct MemoryRegistry::Node {
   struct Value {
     std::string name;
     std::uint32_t type = reg::kNone;
@@ -74,14 +74,14 @@ struct FakeRegistry::Node {
   std::uint64_t layout = 0;  // changes whenever a subkey or a value comes or goes
 };
 
-struct FakeRegistry::Handle {
+struct MemoryRegistry::Handle {
   NodePtr node;
   std::uint32_t access = 0;
   Cursor<Node::SubKeys> keys;
   Cursor<Node::Values> values;
 };
 
-FakeRegistry::FakeRegistry()
+MemoryRegistry::MemoryRegistry()
     : machine_(std::make_shared<Node>()),
       user_(std::make_shared<Node>()),
       machineRoot_(std::make_unique<Handle>()),
@@ -95,28 +95,28 @@ FakeRegistry::FakeRegistry()
   userRoot_->access = ~0u;
 }
 
-FakeRegistry::~FakeRegistry() = default;
+MemoryRegistry::~MemoryRegistry() = default;
 
-FakeRegistry::Handle* FakeRegistry::Find(RegKey key) {
+MemoryRegistry::Handle* MemoryRegistry::Find(RegKey key) {
   if (key == reg::kLocalMachine) return machineRoot_.get();
   if (key == reg::kCurrentUser) return userRoot_.get();
   const auto found = handles_.find(key);
   return found == handles_.end() ? nullptr : found->second.get();
 }
 
-long FakeRegistry::Resolve(RegKey key, Handle** handle) {
+long MemoryRegistry::Resolve(RegKey key, Handle** handle) {
   *handle = Find(key);
   if (*handle == nullptr) return reg::kInvalidHandle;
   if ((*handle)->node->deleted) return reg::kKeyDeleted;
   return reg::kSuccess;
 }
 
-bool FakeRegistry::Denied(const Node& node, std::uint32_t rights) const {
+bool MemoryRegistry::Denied(const Node& node, std::uint32_t rights) const {
   return node.machine && machineReadOnly && (rights & reg::kModifyingRights) != 0;
 }
 
-long FakeRegistry::Walk(const NodePtr& from, const std::vector<std::string>& parts,
-                        NodePtr* found) const {
+long MemoryRegistry::Walk(const NodePtr& from, const std::vector<std::string>& parts,
+                          NodePtr* found) const {
   NodePtr node = from;
   for (const std::string& part : parts) {
     const auto next = node->subkeys.find(Fold(part));
@@ -127,7 +127,7 @@ long FakeRegistry::Walk(const NodePtr& from, const std::vector<std::string>& par
   return reg::kSuccess;
 }
 
-RegKey FakeRegistry::NewHandle(NodePtr node, std::uint32_t access) {
+RegKey MemoryRegistry::NewHandle(NodePtr node, std::uint32_t access) {
   const RegKey key = nextHandle_;
   nextHandle_ += 4;
   auto handle = std::make_unique<Handle>();
@@ -137,8 +137,8 @@ RegKey FakeRegistry::NewHandle(NodePtr node, std::uint32_t access) {
   return key;
 }
 
-long FakeRegistry::OpenKey(RegKey parent, const std::string& subKey, std::uint32_t access,
-                           RegKey* result) {
+long MemoryRegistry::OpenKey(RegKey parent, const std::string& subKey, std::uint32_t access,
+                             RegKey* result) {
   *result = 0;
   Handle* handle = nullptr;
   std::vector<std::string> parts;
@@ -151,8 +151,8 @@ long FakeRegistry::OpenKey(RegKey parent, const std::string& subKey, std::uint32
   return reg::kSuccess;
 }
 
-long FakeRegistry::CreateKey(RegKey parent, const std::string& subKey, std::uint32_t access,
-                             RegKey* result, bool* created) {
+long MemoryRegistry::CreateKey(RegKey parent, const std::string& subKey, std::uint32_t access,
+                               RegKey* result, bool* created) {
   *result = 0;
   if (created != nullptr) *created = false;
   Handle* handle = nullptr;
@@ -184,13 +184,13 @@ long FakeRegistry::CreateKey(RegKey parent, const std::string& subKey, std::uint
   return reg::kSuccess;
 }
 
-long FakeRegistry::CloseKey(RegKey key) {
+long MemoryRegistry::CloseKey(RegKey key) {
   if (key == reg::kLocalMachine || key == reg::kCurrentUser) return reg::kSuccess;
   return handles_.erase(key) == 1 ? reg::kSuccess : reg::kInvalidHandle;
 }
 
-long FakeRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type,
-                              std::uint8_t* data, std::uint32_t* size) {
+long MemoryRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t* type,
+                                std::uint8_t* data, std::uint32_t* size) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   if ((handle->access & reg::kQueryValue) == 0) return reg::kAccessDenied;
@@ -210,8 +210,8 @@ long FakeRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_t
   return reg::kSuccess;
 }
 
-long FakeRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                            const std::uint8_t* data, std::uint32_t size) {
+long MemoryRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                              const std::uint8_t* data, std::uint32_t size) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   Node& node = *handle->node;
@@ -229,7 +229,7 @@ long FakeRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t t
   return reg::kSuccess;
 }
 
-long FakeRegistry::DeleteValue(RegKey key, const std::string& name) {
+long MemoryRegistry::DeleteValue(RegKey key, const std::string& name) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   Node& node = *handle->node;
@@ -241,7 +241,7 @@ long FakeRegistry::DeleteValue(RegKey key, const std::string& name) {
   return reg::kSuccess;
 }
 
-long FakeRegistry::DeleteKey(RegKey key, const std::string& subKey) {
+long MemoryRegistry::DeleteKey(RegKey key, const std::string& subKey) {
   Handle* handle = nullptr;
   std::vector<std::string> parts;
   NodePtr node;
@@ -260,7 +260,7 @@ long FakeRegistry::DeleteKey(RegKey key, const std::string& subKey) {
   return reg::kSuccess;
 }
 
-long FakeRegistry::EnumKey(RegKey key, std::uint32_t index, std::string* name) {
+long MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, std::string* name) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   if ((handle->access & reg::kEnumerateSubKeys) == 0) return reg::kAccessDenied;
@@ -271,7 +271,7 @@ long FakeRegistry::EnumKey(RegKey key, std::uint32_t index, std::string* name) {
   return reg::kSuccess;
 }
 
-long FakeRegistry::EnumValue(RegKey key, std::uint32_t index, std::string* name) {
+long MemoryRegistry::EnumValue(RegKey key, std::uint32_t index, std::string* name) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   if ((handle->access & reg::kQueryValue) == 0) return reg::kAccessDenied;
@@ -282,7 +282,7 @@ long FakeRegistry::EnumValue(RegKey key, std::uint32_t index, std::string* name)
   return reg::kSuccess;
 }
 
-long FakeRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) {
+long MemoryRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) {
   Handle* handle = nullptr;
   if (const long status = Resolve(key, &handle); status != reg::kSuccess) return status;
   if (subKeys != nullptr) *subKeys = static_cast<std::uint32_t>(handle->node->subkeys.size());
@@ -290,4 +290,12 @@ long FakeRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeys, std::uint32_
   return reg::kSuccess;
 }
 
-}  // namespace platform::fake
+}  // namespace platform::memory
+
+namespace platform {
+
+std::unique_ptr<IMemoryRegistry> NewMemoryRegistry() {
+  return std::make_unique<memory::MemoryRegistry>();
+}
+
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/fake/Cp1252.h"
+#include "platform/memory/Cp1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 #include "platform/Utf16.h"
 
-namespace platform::fake {
+namespace platform::memory {
 
 std::string FromUtf8Using(std::string_view utf8, bool* lossy,
                           const std::function<std::optional<ByteFor>(unsigned code)>& byteOf) {
@@ -52,7 +52,7 @@ struct BestFit {
   std::uint8_t ansi;
 };
 constexpr BestFit kBestFit[] = {
-#include "platform/fake/AnsiBestFit.inc"
+#include "platform/memory/AnsiBestFit.inc"
 };
 
 // The code point a byte of the page stands for; the five bytes the page
@@ -125,4 +125,4 @@ std::string FromUtf8(std::string_view utf8, bool* lossy) {
 
 }  // namespace cp1252
 
-}  // namespace platform::fake
+}  // namespace platform::memory

@@ -4,8 +4,8 @@
 // external DTD or entity, whitespace-only text dropped, ANSI text out).
 #include "platform/XmlDom.h"
 
-namespace platform::fake {
+namespace platform::libxml2 {
 
 IXmlParser& LibXmlParser();
 
-}  // namespace platform::fake
+}  // namespace platform::libxml2

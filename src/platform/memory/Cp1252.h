@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform::fake {
+namespace platform::memory {
 
 // The byte a code page writes for a character beyond ASCII, and whether that
 // byte stands for the character itself rather than a look-alike.
@@ -18,10 +18,11 @@ struct ByteFor {
 std::string FromUtf8Using(std::string_view utf8, bool* lossy,
                           const std::function<std::optional<ByteFor>(unsigned code)>& byteOf);
 
-}  // namespace platform::fake
+}  // namespace platform::memory
 
-// Windows-1252, the ANSI code page of the fakes: letter case and UTF-8.
-namespace platform::fake::cp1252 {
+// Windows-1252, the ANSI code page where no Windows gives one: letter case and
+// UTF-8.
+namespace platform::memory::cp1252 {
 
 char ToUpper(char c);
 char ToLower(char c);
@@ -34,4 +35,4 @@ std::string ToUtf8(std::string_view text);
 // replaced or approximated.  The input is well-formed UTF-8.
 std::string FromUtf8(std::string_view utf8, bool* lossy = nullptr);
 
-}  // namespace platform::fake::cp1252
+}  // namespace platform::memory::cp1252

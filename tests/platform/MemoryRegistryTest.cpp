@@ -1,10 +1,10 @@
-// What the fake registry models beyond what Wine can show: a machine root the
+// What the in-memory registry models beyond what Wine can show: a machine root the
 // user may only read, and the bookkeeping of its handles.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/fake/FakeRegistry.h"
+#include "platform/memory/MemoryRegistry.h"
 #include "support/RegistryProbe.h"
 
 namespace {
@@ -14,8 +14,8 @@ using platform::RegKey;
 
 constexpr const char* kKey = "Software\\Orlavex\\Wrenfold 4";
 
-TEST(FakeRegistry, MachineRootForAUserWhoIsNoAdministrator) {
-  platform::fake::FakeRegistry registry;
+TEST(MemoryRegistry, MachineRootForAUserWhoIsNoAdministrator) {
+  platform::memory::MemoryRegistry registry;
   testsupport::WriteRegValue(registry, reg::kLocalMachine, kKey, "Set", testsupport::DwordValue(5));
   RegKey early = 0;
   ASSERT_EQ(registry.OpenKey(reg::kLocalMachine, kKey, reg::kAllAccess, &early), reg::kSuccess);
@@ -54,8 +54,8 @@ TEST(FakeRegistry, MachineRootForAUserWhoIsNoAdministrator) {
   EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
-TEST(FakeRegistry, ListingByIndexFollowsJumpsAndChanges) {
-  platform::fake::FakeRegistry registry;
+TEST(MemoryRegistry, ListingByIndexFollowsJumpsAndChanges) {
+  platform::memory::MemoryRegistry registry;
   RegKey key = 0;
   ASSERT_EQ(registry.CreateKey(reg::kCurrentUser, kKey, reg::kAllAccess, &key, nullptr),
             reg::kSuccess);

@@ -1,4 +1,4 @@
-#include "platform/fake/LibXmlDom.h"
+#include "platform/libxml2/LibXmlDom.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -11,9 +11,9 @@
 #include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 #include "platform/XmlDomLimits.h"
-#include "platform/fake/CodePages.h"
+#include "platform/memory/CodePages.h"
 
-namespace platform::fake {
+namespace platform::libxml2 {
 
 namespace {
 
@@ -21,7 +21,7 @@ namespace {
 // here as under Wine, converted as the program's own conversion does it.
 std::string Ansi(const xmlChar* utf8, bool* lossy = nullptr) {
   if (utf8 == nullptr) return {};
-  return codepage::FromUtf8(reinterpret_cast<const char*>(utf8), lossy);
+  return memory::codepage::FromUtf8(reinterpret_cast<const char*>(utf8), lossy);
 }
 
 bool IsLossy(const xmlChar* utf8) {
@@ -248,4 +248,4 @@ IXmlParser& LibXmlParser() {
   return parser;
 }
 
-}  // namespace platform::fake
+}  // namespace platform::libxml2
