@@ -1,6 +1,6 @@
 #!/bin/bash
-# Installs what is missing, builds both presets and runs every test, builds the release
-# archive and checks its files, then runs every fuzz target briefly.  A step that cannot run
+# Installs what is missing, checks the layout, builds both presets and runs every test, builds
+# the release archive and checks its files, then runs every fuzz target briefly.  A step that cannot run
 # fails the run and says so in the summary: nothing is skipped quietly.
 set -uo pipefail
 cd "$(dirname "$0")"
@@ -74,6 +74,17 @@ run_package() {
   fi
   summaries+=("[package] $archive: $(echo $listed); sums verified")
 }
+
+# The layout first: it takes a second and names what a build would not.
+run_layout() {
+  if python3 tools/check_layout.py; then
+    summaries+=("[layout] no include cycle, no platform implementation outside the entry points, no hook table")
+  else
+    summaries+=("[layout] FAILED: see tools/check_layout.py above")
+    return 1
+  fi
+}
+run_layout || status=1
 
 run_preset host || status=1
 if run_preset windows; then

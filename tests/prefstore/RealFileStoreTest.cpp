@@ -11,7 +11,7 @@
 #include "RecordingProfile.h"
 #include "TestStore.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Services.h"
 #include "support/ProductIniFiles.h"
@@ -42,7 +42,7 @@ class RealFileStore : public testing::Test {
   }
 
   testsupport::RealPlatform real;
-  platform::fake::FakeUserInterface& ui = real.ui;
+  platform::memory::MemoryUserInterface& ui = real.ui;
   RecordingProfile profile{platform::win32::PrivateProfile()};
   TestStore store;
 };

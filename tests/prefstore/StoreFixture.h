@@ -13,9 +13,9 @@
 #include "TestStore.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeProcess.h"
-#include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeShellFolders.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "prefstore/PrefBackendRegLayered.h"
 #include "prefstore/PrefBackendRegSingle.h"
 #include "support/RegistryProbe.h"
@@ -93,8 +93,8 @@ class StoreFixture : public testing::TestWithParam<RegistryKind> {
   }
 
   testsupport::ScopedProcessState services_;
-  platform::fake::FakeRegistry fakeRegistry;
-  platform::fake::FakeUserInterface ui;
+  platform::memory::MemoryRegistry fakeRegistry;
+  platform::memory::MemoryUserInterface ui;
   platform::fake::FakeProcess process;
   platform::fake::FakeShellFolders shellFolders;
   TestStore store;

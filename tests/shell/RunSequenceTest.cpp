@@ -4,7 +4,7 @@
 #include "common/EventLog.h"
 #include "common/SpecialFolders.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeUserInterface.h"
+#include "platform/memory/MemoryUserInterface.h"
 #include "settings/ConfigManager.h"
 #include "shell/Main.h"
 #include "support/FakePlatform.h"
@@ -91,7 +91,7 @@ void ExpectToolWindowDuringRunOnly(platform::IUserInterface& real) {
 }
 
 TEST(RunSequence, ApplicationWindowIsAToolWindowOnlyWhileRunning) {
-  platform::fake::FakeUserInterface fake;
+  platform::memory::MemoryUserInterface fake;
   ExpectToolWindowDuringRunOnly(fake);
   EXPECT_EQ(fake.messageLoops, 1);
   EXPECT_TRUE(fake.boxes.empty());
