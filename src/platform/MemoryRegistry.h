@@ -1,7 +1,7 @@
 #pragma once
 // A registry that lives in memory, for running the program's own import
-// without writing anything anywhere.  The tools' entry points and tests
-// choose the implementation; code above the platform asks for one here.
+// without writing anything anywhere.  Code above the platform asks for one
+// here; platform/memory/ makes it, in every build that links the tools.
 #include <memory>
 
 #include "platform/Registry.h"
