@@ -2,6 +2,7 @@
 
 #include "check/CheckPrefsFile.h"
 #include "platform/MemoryRegistry.h"
+#include "prefstore/RegistryObject.h"
 
 namespace reg = platform::reg;
 
@@ -14,8 +15,8 @@ TStoredValue StoredForm(const TImportedValue& value) {
     case PrefValueType::kInteger:
     case PrefValueType::kBoolean: {
       stored.type = reg::kDword;
-      const auto bits = static_cast<std::uint32_t>(value.integer);
-      for (int k = 0; k < 4; ++k) stored.data.push_back(static_cast<std::uint8_t>(bits >> (8 * k)));
+      const auto bytes = RegDwordBytes(static_cast<std::uint32_t>(value.integer));
+      stored.data.assign(bytes.begin(), bytes.end());
       break;
     }
     case PrefValueType::kString:
@@ -57,13 +58,10 @@ TImportedValue OldValue(const TStoredValue& stored, const TImportedValue& now) {
                        stored.data[2] == 0 && stored.data[3] == 0
                    ? PrefValueType::kBoolean
                    : PrefValueType::kInteger;
-    old.integer =
-        static_cast<std::int32_t>(stored.data[0] | (stored.data[1] << 8) | (stored.data[2] << 16) |
-                                  (static_cast<std::uint32_t>(stored.data[3]) << 24));
-  } else if (stored.type == reg::kSz || stored.type == reg::kExpandSz) {
+    old.integer = static_cast<std::int32_t>(RegDwordOf(stored.data.data()));
+  } else if (IsRegString(stored.type)) {
     old.type = PrefValueType::kString;
-    std::string text(stored.data.begin(), stored.data.end());
-    old.text = text.substr(0, text.find('\0'));
+    old.text = RegTextOf(stored.data.data(), static_cast<std::uint32_t>(stored.data.size()));
   } else {
     old.type = PrefValueType::kBinary;
     old.bytes = stored.data;

@@ -10,6 +10,7 @@
 #include "platform/Ui.h"
 #include "platform/Utf16.h"
 #include "prefstore/ProductIdentity.h"
+#include "prefstore/RegistryObject.h"
 #include "settings/SectionKeys.h"
 #include "xmlimport/PrefsFileFormat.h"
 
@@ -214,10 +215,8 @@ class Capture {
     switch (value.type) {
       case reg::kDword: {
         if (value.data.size() != 4) return "a REG_DWORD that is not 4 bytes long";
-        const std::uint32_t bits = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                                   (static_cast<std::uint32_t>(value.data[3]) << 24);
-        line =
-            open + " type=\"integer\">" + std::to_string(static_cast<std::int32_t>(bits)) + close;
+        const auto integer = static_cast<std::int32_t>(RegDwordOf(value.data.data()));
+        line = open + " type=\"integer\">" + std::to_string(integer) + close;
         return {};
       }
       case reg::kBinary: {

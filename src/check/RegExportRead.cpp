@@ -8,6 +8,7 @@
 #include "check/RegFileSyntax.h"
 #include "platform/Utf16.h"
 #include "prefstore/ProductIdentity.h"
+#include "prefstore/RegistryObject.h"
 
 namespace reg = platform::reg;
 
@@ -178,8 +179,8 @@ class Reader {
       const auto number = HexNumber(std::u16string_view(data).substr(6), 8);
       if (!number) return Fail("a dword that is not 1 to 8 hex digits");
       value.type = reg::kDword;
-      for (int k = 0; k < 4; ++k)
-        value.data.push_back(static_cast<std::uint8_t>(*number >> (8 * k)));
+      const auto bytes = RegDwordBytes(*number);
+      value.data.assign(bytes.begin(), bytes.end());
       return true;
     }
     std::size_t colon = data.find(u':');

@@ -37,6 +37,11 @@ std::uint32_t RegDwordOf(const std::uint8_t* bytes) {
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
+std::array<std::uint8_t, 4> RegDwordBytes(std::uint32_t bits) {
+  return {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+          static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+}
+
 std::string_view RegTextOf(const std::uint8_t* bytes, std::uint32_t size) {
   const char* text = reinterpret_cast<const char*>(bytes);
   const void* zero = size != 0 ? std::memchr(text, 0, size) : nullptr;
@@ -198,11 +203,8 @@ void TRegistryObject::Write(const std::string& name, std::uint32_t type, const s
 }
 
 void TRegistryObject::SetInteger(const std::string& name, std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  const std::uint8_t bytes[4] = {
-      static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-      static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-  Write(name, reg::kDword, bytes, sizeof bytes);
+  const auto bytes = RegDwordBytes(static_cast<std::uint32_t>(value));
+  Write(name, reg::kDword, bytes.data(), bytes.size());
 }
 
 void TRegistryObject::SetBoolean(const std::string& name, bool value) {

@@ -3,6 +3,7 @@
 // rights used for opening, with the value rules of the registry backends:
 // integers and booleans as REG_DWORD, strings as REG_SZ (REG_EXPAND_SZ read
 // unexpanded), binary data as REG_BINARY (other types read as bytes too).
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,7 +15,9 @@
 // The type rules, shared by the reads and the layered comparisons.
 bool IsRegString(std::uint32_t type);
 bool IsRegBinaryReadable(std::uint32_t type);
+// A REG_DWORD's four bytes, least significant first, both ways.
 std::uint32_t RegDwordOf(const std::uint8_t* bytes);
+std::array<std::uint8_t, 4> RegDwordBytes(std::uint32_t bits);
 // The text up to its first zero character.
 std::string_view RegTextOf(const std::uint8_t* bytes, std::uint32_t size);
 
