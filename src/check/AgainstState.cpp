@@ -33,17 +33,15 @@ TStoredValue StoredForm(const TImportedValue& value) {
   return stored;
 }
 
-std::string RegistryTypeName(std::uint32_t type) {
+// The old value's type: in the report's words for the three the store
+// writes, else as the registry names it.
+std::string OldTypeName(std::uint32_t type) {
   switch (type) {
-    case reg::kNone: return "REG_NONE";
     case reg::kSz: return "string";
-    case reg::kExpandSz: return "REG_EXPAND_SZ";
     case reg::kBinary: return "binary";
     case reg::kDword: return "integer";
-    case reg::kMultiSz: return "REG_MULTI_SZ";
-    case reg::kQword: return "REG_QWORD";
   }
-  return "type " + std::to_string(type);
+  return RegTypeName(type);
 }
 
 // The old data in the report's terms: a dword as an integer, a text up to its
@@ -90,7 +88,7 @@ TValueChange Judge(const TImportedValue& value, platform::IRegistry& before,
   } else {
     change.change = TChange::kChanged;
     change.old = OldValue(*old, value);
-    if (old->type != now.type) change.oldType = RegistryTypeName(old->type);
+    if (old->type != now.type) change.oldType = OldTypeName(old->type);
   }
   return change;
 }

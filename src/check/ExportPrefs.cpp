@@ -26,21 +26,6 @@ constexpr const char* kEol = "\r\n";
 constexpr std::array<cfgDataScope, 3> kScopeOrder = {cfgPerUserRoam, cfgPerUserNonRoam,
                                                      cfgPerMachine};
 
-std::string TypeName(std::uint32_t type) {
-  switch (type) {
-    case reg::kNone: return "REG_NONE";
-    case reg::kExpandSz: return "REG_EXPAND_SZ";
-    case reg::kMultiSz: return "REG_MULTI_SZ";
-    case reg::kQword: return "REG_QWORD";
-    case 5: return "REG_DWORD_BIG_ENDIAN";
-    case 6: return "REG_LINK";
-    case 8: return "REG_RESOURCE_LIST";
-    case 9: return "REG_FULL_RESOURCE_DESCRIPTOR";
-    case 10: return "REG_RESOURCE_REQUIREMENTS_LIST";
-  }
-  return "type " + std::to_string(type);
-}
-
 // One section element: where its values go and the lines of its values.
 struct Section {
   cfgDataScope scope = cfgPerUserRoam;
@@ -248,7 +233,7 @@ class Capture {
       }
       default: break;
     }
-    return "of type " + TypeName(value.type) +
+    return "of type " + RegTypeName(value.type) +
            ": a preferences file holds only REG_DWORD, REG_SZ and REG_BINARY values";
   }
 

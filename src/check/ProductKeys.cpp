@@ -1,5 +1,7 @@
 #include "check/ProductKeys.h"
 
+#include <array>
+
 #include "platform/Utf16.h"
 #include "prefstore/ProductIdentity.h"
 
@@ -24,6 +26,22 @@ bool ReadHive(platform::IRegistryTreeReader& reader, platform::RegKey root, cons
 }
 
 }  // namespace
+
+std::string RegTypeName(std::uint32_t type) {
+  static constexpr std::array<const char*, 12> kNames = {"REG_NONE",
+                                                         "REG_SZ",
+                                                         "REG_EXPAND_SZ",
+                                                         "REG_BINARY",
+                                                         "REG_DWORD",
+                                                         "REG_DWORD_BIG_ENDIAN",
+                                                         "REG_LINK",
+                                                         "REG_MULTI_SZ",
+                                                         "REG_RESOURCE_LIST",
+                                                         "REG_FULL_RESOURCE_DESCRIPTOR",
+                                                         "REG_RESOURCE_REQUIREMENTS_LIST",
+                                                         "REG_QWORD"};
+  return type < kNames.size() ? kNames[type] : "type " + std::to_string(type);
+}
 
 std::optional<std::string> BelowProductKey(std::string_view path) {
   const std::string_view product = kProductRegistryKey;

@@ -36,6 +36,10 @@ struct TStoredValue {
   bool operator==(const TStoredValue&) const = default;
 };
 
+// The registry's name of a value type ("REG_SZ", "REG_QWORD", ...), or
+// "type " and its number for one the registry does not name.
+std::string RegTypeName(std::uint32_t type);
+
 // The part of a key path below the product key ("" for the product key
 // itself, "General", "$Unknown\Plugins"); none for a key outside it.
 // Letter case is ignored, as the registry ignores it.
