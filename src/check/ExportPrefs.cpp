@@ -205,14 +205,7 @@ class Capture {
         return {};
       }
       case reg::kBinary: {
-        std::string hex;
-        for (const std::uint8_t byte : value.data) {
-          static const char kDigits[] = "0123456789ABCDEF";
-          if (!hex.empty()) hex += ' ';
-          hex += kDigits[byte >> 4];
-          hex += kDigits[byte & 0xF];
-        }
-        line = open + " type=\"binary\">" + hex + close;
+        line = open + " type=\"binary\">" + HexBytes(value.data, " ") + close;
         return {};
       }
       case reg::kSz: {

@@ -1,9 +1,9 @@
 #include "check/ReportJson.h"
 
-#include <cstdio>
 #include <string>
 
 #include "check/AgainstState.h"
+#include "common/Strings.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
 #include "platform/UnattendedLog.h"
@@ -33,15 +33,7 @@ std::string JsonData(const TImportedValue& value) {
     case PrefValueType::kInteger: return std::to_string(value.integer);
     case PrefValueType::kBoolean: return value.integer != 0 ? "true" : "false";
     case PrefValueType::kString: return Json(value.text);
-    case PrefValueType::kBinary: {
-      std::string hex = "\"";
-      for (const std::uint8_t byte : value.bytes) {
-        char buffer[4];
-        std::snprintf(buffer, sizeof buffer, "%02X", byte);
-        hex += buffer;
-      }
-      return hex + "\"";
-    }
+    case PrefValueType::kBinary: return "\"" + HexBytes(value.bytes) + "\"";
     case PrefValueType::kNone: break;
   }
   return "null";

@@ -81,12 +81,7 @@ std::string DataText(const TImportedValue& value) {
     case PrefValueType::kString: return "string " + QuoteText(value.text);
     case PrefValueType::kBinary: {
       std::string text = "binary, " + std::to_string(value.bytes.size()) + " bytes";
-      if (!value.bytes.empty()) text += ":";
-      for (const std::uint8_t byte : value.bytes) {
-        char buffer[4];
-        std::snprintf(buffer, sizeof buffer, " %02X", byte);
-        text += buffer;
-      }
+      if (!value.bytes.empty()) text += ": " + HexBytes(value.bytes, " ");
       return text;
     }
     case PrefValueType::kNone: break;

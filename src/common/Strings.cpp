@@ -23,6 +23,18 @@ int HexDigitValue(char c) {
   return -1;
 }
 
+std::string HexBytes(std::span<const std::uint8_t> bytes, std::string_view separator) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size() * (2 + separator.size()));
+  for (const std::uint8_t byte : bytes) {
+    if (!text.empty()) text += separator;
+    text += kDigits[byte >> 4];
+    text += kDigits[byte & 0x0F];
+  }
+  return text;
+}
+
 std::string DeQuote(std::string_view text) {
   if (text.empty() || text.front() != '"') return std::string(text);
   std::string result;

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 // The value of a hexadecimal digit of either case; -1 for any other character.
 int HexDigitValue(char c);
+// Each byte as two upper-case hexadecimal digits, `separator` between them.
+std::string HexBytes(std::span<const std::uint8_t> bytes, std::string_view separator = {});
 
 // Locale-aware case mapping through the platform.
 std::string AnsiUpperCase(std::string_view text);

@@ -129,15 +129,8 @@ std::int32_t TPrefBackendFile::ReadPrefBinary(const std::string& section, const 
 
 void TPrefBackendFile::SetPrefBinary(const std::string& section, const std::string& name,
                                      const std::uint8_t* buffer, std::int32_t size) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  if (size > 0) {
-    text.reserve(static_cast<std::size_t>(size) * 2);
-    for (std::int32_t i = 0; i < size; ++i) {
-      text += kDigits[buffer[i] >> 4];
-      text += kDigits[buffer[i] & 0x0F];
-    }
-  }
+  const std::string text =
+      size > 0 ? HexBytes({buffer, static_cast<std::size_t>(size)}) : std::string();
   File().WriteString(IniSection(section), name, text);
 }
 
