@@ -1,12 +1,12 @@
 #include "check/CheckPrefsFile.h"
 
-#include <fstream>
 #include <string_view>
 
 #include "check/CollectingUi.h"
 #include "check/EncodingFindings.h"
 #include "check/StartTagLines.h"
 #include "check/WalkListener.h"
+#include "check/WholeFile.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
@@ -30,20 +30,7 @@ TCheckVerdict VerdictOf(TImportVerdict verdict) {
 }
 
 // More than the import reads: a larger file is refused before it is parsed.
-constexpr std::streamoff kMaxScannedBytes = 64ll * 1024 * 1024;
-
-// The file's bytes for our own scans; empty when it cannot be read or is too
-// large, which the import then reports.
-std::string ReadBytes(const std::string& fileName) {
-  std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-  if (size < 0 || size > kMaxScannedBytes) return {};
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  file.seekg(0);
-  file.read(bytes.data(), size);
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  return bytes;
-}
+constexpr std::size_t kMaxScannedBytes = 64u * 1024 * 1024;
 
 // The other findings' paths start at the scope element.
 std::string PathBelowProduct(const std::string& path) {
@@ -85,7 +72,9 @@ TCheckReport CheckPrefsFile(const std::string& fileName, platform::IRegistry& re
     return report;
   }
 
-  const std::string bytes = ReadBytes(fileName);
+  // Our own scans see nothing of a file that cannot be read or is too large;
+  // the import then reports it.
+  const std::string bytes = ReadWhole(fileName, kMaxScannedBytes).value_or(std::string());
   TStartTagLines lines(bytes);
   if (auto finding = EncodingFinding(bytes, lines, report.codePage)) {
     report.findings.push_back(std::move(*finding));

@@ -1,11 +1,10 @@
 #include "check/RegExportRead.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "check/RegFileSyntax.h"
+#include "check/WholeFile.h"
 #include "platform/Utf16.h"
 #include "prefstore/ProductIdentity.h"
 #include "prefstore/RegistryObject.h"
@@ -282,14 +281,12 @@ bool LoadProductKeys(const std::vector<std::string>& regFiles, const TMachineAcc
     return ReadLiveProductKeys(*machine.registry, keys, error);
   }
   for (const std::string& regFile : regFiles) {
-    std::ifstream file(regFile, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    if (!file) {
+    const std::optional<std::string> bytes = ReadWhole(regFile);
+    if (!bytes) {
       error = "cannot read " + regFile;
       return false;
     }
-    if (!ReadRegExport(bytes.str(), *machine.codePage, keys, error)) {
+    if (!ReadRegExport(*bytes, *machine.codePage, keys, error)) {
       error = regFile + ": " + error;
       return false;
     }

@@ -3,6 +3,22 @@
 #include <cstdio>
 #include <fstream>
 
+std::optional<std::string> ReadWhole(const std::string& fileName, std::size_t maxBytes) {
+  // Read in pieces rather than sized up front: a folder or a device has no
+  // size worth trusting.
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string bytes;
+  char piece[64 * 1024];
+  while (file.read(piece, sizeof piece) || file.gcount() > 0) {
+    const auto count = static_cast<std::size_t>(file.gcount());
+    if (count > maxBytes - bytes.size()) return std::nullopt;
+    bytes.append(piece, count);
+  }
+  if (file.bad()) return std::nullopt;
+  return bytes;
+}
+
 bool WriteWhole(const std::string& fileName, const std::string& bytes) {
   const std::string temporary = fileName + ".partial";
   std::ofstream file(temporary, std::ios::binary | std::ios::trunc);

@@ -4,6 +4,7 @@
 // registry, which say the same for the same state.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -292,6 +293,11 @@ TEST_F(AgainstCommand, WrongCommandLinesAndUnreadableStates) {
 
   EXPECT_EQ(Run({"--against", PathIn("absent.reg"), FileName()}), 2);
   EXPECT_NE(err.str().find("cannot read"), std::string::npos) << err.str();
+  // A folder has no size to trust: it is refused, not read.
+  std::filesystem::create_directory(PathIn("folder.reg"));
+  err.str("");
+  EXPECT_EQ(Run({"--against", PathIn("folder.reg"), FileName()}), 2);
+  EXPECT_NE(err.str().find("folder.reg"), std::string::npos) << err.str();
   WriteFile("bad.reg", "REGEDIT4\r\n\"a\"=hex:zz\r\n");
   EXPECT_EQ(Run({"--against", PathIn("bad.reg"), FileName()}), 2);
   EXPECT_NE(err.str().find("line 2"), std::string::npos) << err.str();
