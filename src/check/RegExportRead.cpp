@@ -41,21 +41,6 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
                     [](char16_t x, char16_t y) { return Fold(x) == Fold(y); });
 }
 
-// At most `maxDigits` hex digits and nothing else.
-std::optional<std::uint32_t> HexNumber(std::u16string_view digits, std::size_t maxDigits) {
-  if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
-  std::uint32_t number = 0;
-  for (const char16_t c : digits) {
-    const int digit = c >= u'0' && c <= u'9'   ? c - u'0'
-                      : c >= u'a' && c <= u'f' ? c - u'a' + 10
-                      : c >= u'A' && c <= u'F' ? c - u'A' + 10
-                                               : -1;
-    if (digit < 0) return std::nullopt;
-    number = number * 16 + static_cast<std::uint32_t>(digit);
-  }
-  return number;
-}
-
 // Whether the product key lies below `path` (a deletion of it removes both).
 bool AboveProductKey(const std::string& path) {
   const std::u16string above = platform::Utf16OfUtf8(path);
@@ -175,7 +160,7 @@ class Reader {
       return true;
     }
     if (data.rfind(u"dword:", 0) == 0) {
-      const auto number = HexNumber(std::u16string_view(data).substr(6), 8);
+      const auto number = RegHexNumber(std::u16string_view(data).substr(6), 8);
       if (!number) return Fail("a dword that is not 1 to 8 hex digits");
       value.type = reg::kDword;
       const auto bytes = RegDwordBytes(*number);
@@ -190,7 +175,7 @@ class Reader {
     value.type = reg::kBinary;
     if (!kind.empty()) {
       const auto type = kind.size() >= 3 && kind.front() == u'(' && kind.back() == u')'
-                            ? HexNumber(kind.substr(1, kind.size() - 2), 8)
+                            ? RegHexNumber(kind.substr(1, kind.size() - 2), 8)
                             : std::nullopt;
       if (!type) return Fail("a hex type that is not \"hex(N)\"");
       value.type = *type;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/Strings.h"
+
 namespace {
 
 // Registry Editor wraps hex data before this column.
@@ -9,12 +11,7 @@ constexpr std::size_t kHexLineWidth = 76;
 
 std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
-int HexValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
-}
+int HexValue(char16_t c) { return c < 0x80 ? HexDigitValue(static_cast<char>(c)) : -1; }
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
@@ -83,6 +80,17 @@ std::u16string RegHexData(std::u16string line, const std::vector<std::uint8_t>& 
     }
   }
   return out + line;
+}
+
+std::optional<std::uint32_t> RegHexNumber(std::u16string_view digits, std::size_t maxDigits) {
+  if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
+  std::uint32_t number = 0;
+  for (const char16_t c : digits) {
+    const int digit = HexValue(c);
+    if (digit < 0) return std::nullopt;
+    number = number * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return number;
 }
 
 std::optional<std::vector<std::uint8_t>> RegHexBytes(std::u16string_view text) {

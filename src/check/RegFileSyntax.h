@@ -27,6 +27,9 @@ std::u16string RegHexPrefix(std::uint32_t type);
 // `line` (a value line up to its data) followed by the bytes in hex, wrapped
 // as Registry Editor wraps them: a backslash and a new line indented by two.
 std::u16string RegHexData(std::u16string line, const std::vector<std::uint8_t>& bytes);
+// At most `maxDigits` hex digits (of either case) and nothing else, as in
+// "dword:0000002a" and "hex(7):"; none for anything else.
+std::optional<std::uint32_t> RegHexNumber(std::u16string_view digits, std::size_t maxDigits);
 // Comma-separated hex bytes, blanks allowed around them; none when anything
 // else stands there.  The line's continuations must be joined already.
 std::optional<std::vector<std::uint8_t>> RegHexBytes(std::u16string_view text);
