@@ -33,7 +33,13 @@ std::string JsonData(const TImportedValue& value) {
     case PrefValueType::kInteger: return std::to_string(value.integer);
     case PrefValueType::kBoolean: return value.integer != 0 ? "true" : "false";
     case PrefValueType::kString: return Json(value.text);
-    case PrefValueType::kBinary: return "\"" + HexBytes(value.bytes) + "\"";
+    case PrefValueType::kBinary: {
+      // Appended rather than concatenated: GCC 12 warns wrongly about "\"" + text.
+      std::string hex = "\"";
+      hex += HexBytes(value.bytes);
+      hex += '"';
+      return hex;
+    }
     case PrefValueType::kNone: break;
   }
   return "null";

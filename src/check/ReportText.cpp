@@ -81,7 +81,10 @@ std::string DataText(const TImportedValue& value) {
     case PrefValueType::kString: return "string " + QuoteText(value.text);
     case PrefValueType::kBinary: {
       std::string text = "binary, " + std::to_string(value.bytes.size()) + " bytes";
-      if (!value.bytes.empty()) text += ": " + HexBytes(value.bytes, " ");
+      if (!value.bytes.empty()) {
+        text += ": ";
+        text += HexBytes(value.bytes, " ");
+      }
       return text;
     }
     case PrefValueType::kNone: break;
